@@ -1,0 +1,7 @@
+#include "owndata.h"
+
+namespace kf {
+
+TOwnData ownData;
+
+}  // namespace kf

@@ -1,0 +1,7 @@
+#include "practiceworld.h"
+
+namespace kf {
+
+TPracticeWorld practiceWorld;
+
+}  // namespace kf
