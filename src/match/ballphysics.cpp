@@ -35,7 +35,7 @@ int ballStepCount(const TBallState& b) {
     return boards ? 10 : 1;
 }
 
-void ballSubStep(TBallState& b, int n) {
+void ballSubStep(TBallState& b, int n, double cosDir, double sinDir) {
     const int set = n == 10 ? 1 : 0;
     const TBallPhysics& k = ballPhysics;
     if (b.climb != 0) {
@@ -54,8 +54,8 @@ void ballSubStep(TBallState& b, int n) {
     }
     if (b.speed < 0) b.speed = 0;
     if (b.height < 0) b.height = 0;
-    b.pos.x += std::cos(b.dir * degToRad) * b.speed / n;
-    b.pos.y += std::sin(b.dir * degToRad) * b.speed / n;
+    b.pos.x += cosDir * b.speed / n;
+    b.pos.y += sinDir * b.speed / n;
 }
 
 namespace {
@@ -215,8 +215,14 @@ void ballStep() {
     if (!w.ballLive) return;
     TBallState b = loadBall();
     const int n = ballStepCount(b);
+    double dir = b.dir, c = std::cos(dir * degToRad), s = std::sin(dir * degToRad);
     for (int i = 0; i < n; ++i) {
-        ballSubStep(b, n);
+        if (b.dir != dir) {
+            dir = b.dir;
+            c = std::cos(dir * degToRad);
+            s = std::sin(dir * degToRad);
+        }
+        ballSubStep(b, n, c, s);
         if (n == 10) ballContacts(b);
     }
     if (w.ballResetFrames == 0 && b.speed == 0 && outsidePitch(b.pos)) b.pos = w.playerPos;

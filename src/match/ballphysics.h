@@ -37,8 +37,10 @@ struct TBallState {
 int ballStepCount(const TBallState& b);
 
 // One step of flight, bounce and rolling (no contacts); n is the frame's
-// step count and selects the constant set.
-void ballSubStep(TBallState& b, int n);
+// step count and selects the constant set. The direction's cosine and sine
+// are passed in: the direction changes only at contacts, so callers work
+// them out once rather than every sub-step.
+void ballSubStep(TBallState& b, int n, double cosDir, double sinDir);
 
 // The ball step of the practice world (nothing while the ball is not live).
 void ballStep();

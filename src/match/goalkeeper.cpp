@@ -312,9 +312,11 @@ void forecastShot() {
     f.nearKeeper = false;
     f.keeperLine = {};
     bool keeperLineSet = false;
+    // Without contacts the direction never changes along the forecast.
+    const double c = std::cos(f.dir * degToRad), s = std::sin(f.dir * degToRad);
     for (int frame = 0; frame < kForecastFrameLimit; ++frame) {
         const int n = ballStepCount(f);
-        for (int i = 0; i < n; ++i) ballSubStep(f, n);
+        for (int i = 0; i < n; ++i) ballSubStep(f, n, c, s);
         const bool beyond = beyondGoalLine(f.pos);
         if (!keeperLineSet && (f.pos.y < w.keeperPos[1].y || f.pos.y > w.keeperPos[2].y)) {
             f.keeperLine = f.pos;
