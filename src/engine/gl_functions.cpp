@@ -1,6 +1,8 @@
 #include "gl_functions.h"
 
+#include <QCoreApplication>
 #include <QOpenGLContext>
+#include <QThread>
 #include <QOpenGLVersionFunctionsFactory>
 
 namespace kf {
@@ -28,7 +30,13 @@ void setResourceContext(QOpenGLContext* context, QSurface* surface) {
     resourceSurface = surface;
 }
 
+bool onGlThread() {
+    const QCoreApplication* app = QCoreApplication::instance();
+    return app && QThread::currentThread() == app->thread();
+}
+
 bool makeEngineContextCurrent() {
+    if (!onGlThread()) return false;
     QOpenGLContext* ctx = QOpenGLContext::currentContext();
     if (ctx && resourceContext && QOpenGLContext::areSharing(ctx, resourceContext)) return true;
     if (!resourceContext) return ctx != nullptr;

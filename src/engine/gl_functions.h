@@ -17,7 +17,10 @@ GlFunctions* gl();
 
 // The offscreen context used while no window context is current.
 void setResourceContext(QOpenGLContext* context, QSurface* surface);
-// True when a context sharing the engine's objects is current afterwards.
+// True on the thread that owns the engine's contexts (the GUI thread).
+bool onGlThread();
+// True when a context sharing the engine's objects is current afterwards;
+// always false off the GL thread.
 bool makeEngineContextCurrent();
 // Anisotropic filtering is an extension in GL 3.3.
 bool hasAnisotropicFiltering();

@@ -10,8 +10,14 @@
 namespace kf {
 
 
-GpuMesh::GpuMesh(const MeshData& data) {
-    if (!makeEngineContextCurrent()) return;
+GpuMesh::GpuMesh(std::shared_ptr<const MeshData> data) : data_(std::move(data)) {
+    if (onGlThread()) upload();
+}
+
+void GpuMesh::upload() const {
+    if (uploaded_ || !makeEngineContextCurrent()) return;
+    uploaded_ = true;
+    const MeshData& data = *data_;
     GlFunctions* f = gl();
     f->glGenBuffers(1, &vbo_);
     f->glBindBuffer(GL_ARRAY_BUFFER, vbo_);
@@ -28,7 +34,7 @@ GpuMesh::GpuMesh(const MeshData& data) {
 }
 
 GpuMesh::~GpuMesh() {
-    if (!makeEngineContextCurrent()) return;
+    if (!uploaded_ || !makeEngineContextCurrent()) return;
     GlFunctions* f = gl();
     if (vao_ && vaoContext_ == QOpenGLContext::currentContext()) f->glDeleteVertexArrays(1, &vao_);
     f->glDeleteBuffers(1, &vbo_);
@@ -38,6 +44,7 @@ GpuMesh::~GpuMesh() {
 }
 
 uint32_t GpuMesh::vertexArray() const {
+    upload();
     GlFunctions* f = gl();
     const void* ctx = QOpenGLContext::currentContext();
     if (vao_ && vaoContext_ == ctx) return vao_;
@@ -66,6 +73,7 @@ uint32_t GpuMesh::vertexArray() const {
 }
 
 uint32_t GpuMesh::materialTexture(int material) const {
+    upload();
     return material >= 0 && material < int(materialTextures_.size()) ? materialTextures_[material] : 0;
 }
 
@@ -80,7 +88,7 @@ bool MeshManager::load(const std::string& name, const std::string& file, std::st
 bool MeshManager::add(const std::string& name, MeshData data) {
     Entry e;
     e.data = std::make_shared<const MeshData>(std::move(data));
-    e.gpu = std::make_shared<const GpuMesh>(*e.data);
+    e.gpu = std::make_shared<const GpuMesh>(e.data);
     std::lock_guard lock(mutex_);
     meshes_[name] = std::move(e);
     return true;

@@ -1,7 +1,7 @@
 #pragma once
 // The mesh manager: models registered under a name, each uploaded once into
-// one vertex and one index buffer. Parsing (parseGltfFile) may run on any
-// thread; add() and load() upload and need the GL thread.
+// one vertex and one index buffer. Every operation may be called from any
+// thread; the upload itself happens on the GL thread at the first draw.
 
 #include <memory>
 #include <mutex>
@@ -14,11 +14,12 @@
 
 namespace kf {
 
-// GL side of one model. Buffers are shared by the engine's contexts; the
-// vertex array object is not, so it is made in the drawing context on first use.
+// GL side of one model, uploaded on the GL thread when first drawn (so a
+// loader thread may register a model). Buffers are shared by the engine's
+// contexts; the vertex array object is not, so it belongs to the drawing context.
 class GpuMesh {
 public:
-    explicit GpuMesh(const MeshData& data);
+    explicit GpuMesh(std::shared_ptr<const MeshData> data);
     ~GpuMesh();
     GpuMesh(const GpuMesh&) = delete;
     GpuMesh& operator=(const GpuMesh&) = delete;
@@ -29,10 +30,14 @@ public:
     uint32_t materialTexture(int material) const;
 
 private:
-    uint32_t vbo_ = 0, ibo_ = 0;
+    void upload() const;
+
+    std::shared_ptr<const MeshData> data_;
+    mutable bool uploaded_ = false;
+    mutable uint32_t vbo_ = 0, ibo_ = 0;
     mutable uint32_t vao_ = 0;
     mutable const void* vaoContext_ = nullptr;
-    std::vector<uint32_t> materialTextures_;
+    mutable std::vector<uint32_t> materialTextures_;
 };
 
 class MeshManager {

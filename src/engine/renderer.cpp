@@ -294,7 +294,6 @@ void Renderer::printText(Font& f, float x, float y, std::string_view utf8, Rgba 
         pen += g->advance;
     }
     const uint32_t tex = f.atlasTexture();
-    state_.texture = ~0u;  // an atlas upload leaves another texture bound
     if (!tex) return;
     for (const auto& [g, penX] : placed) {
         if (g->w == 0) continue;

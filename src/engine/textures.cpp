@@ -10,6 +10,9 @@ namespace kf {
 uint32_t createGlTexture(const Image& img, bool mipmaps) {
     if (img.empty() || !makeEngineContextCurrent()) return 0;
     GlFunctions* f = gl();
+    // Put back what was bound: the renderer caches its bindings.
+    GLint previous = 0;
+    f->glGetIntegerv(GL_TEXTURE_BINDING_2D, &previous);
     uint32_t id = 0;
     f->glGenTextures(1, &id);
     f->glBindTexture(GL_TEXTURE_2D, id);
@@ -25,18 +28,20 @@ uint32_t createGlTexture(const Image& img, bool mipmaps) {
                        levels > 1 ? GL_LINEAR_MIPMAP_LINEAR : GL_LINEAR);
     f->glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
     if (levels > 1) f->glGenerateMipmap(GL_TEXTURE_2D);
-    f->glBindTexture(GL_TEXTURE_2D, 0);
+    f->glBindTexture(GL_TEXTURE_2D, GLuint(previous));
     return id;
 }
 
 void updateGlTexture(uint32_t id, int x, int y, const Image& pixels) {
     if (!id || pixels.empty() || !makeEngineContextCurrent()) return;
     GlFunctions* f = gl();
+    GLint previous = 0;
+    f->glGetIntegerv(GL_TEXTURE_BINDING_2D, &previous);
     f->glBindTexture(GL_TEXTURE_2D, id);
     f->glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
     f->glTexSubImage2D(GL_TEXTURE_2D, 0, x, y, pixels.width(), pixels.height(), GL_RGBA,
                        GL_UNSIGNED_BYTE, pixels.data());
-    f->glBindTexture(GL_TEXTURE_2D, 0);
+    f->glBindTexture(GL_TEXTURE_2D, GLuint(previous));
 }
 
 TextureManager::~TextureManager() { releaseAll(); }
@@ -52,7 +57,10 @@ TextureHandle TextureManager::create(const std::string& name, const QImage& imag
 }
 
 TextureHandle TextureManager::create(const std::string& name, const Image& image, bool mipmaps) {
-    const uint32_t glId = createGlTexture(image, mipmaps);
+    uint32_t glId = 0;
+    std::shared_ptr<const Image> pending;
+    if (onGlThread()) glId = createGlTexture(image, mipmaps);
+    else if (!image.empty()) pending = std::make_shared<const Image>(image);
     std::lock_guard lock(mutex_);
     if (auto it = byName_.find(name); it != byName_.end()) freeSlot(it->second);
     uint32_t index;
@@ -66,18 +74,25 @@ TextureHandle TextureManager::create(const std::string& name, const Image& image
     Slot& s = slots_[index];
     s.name = name;
     s.glName = glId;
-    s.width = glId ? image.width() : 0;
-    s.height = glId ? image.height() : 0;
+    s.width = glId || pending ? image.width() : 0;
+    s.height = glId || pending ? image.height() : 0;
     s.used = true;
+    s.mipmaps = mipmaps;
+    s.pending = std::move(pending);
     byName_[name] = index;
     return TextureHandle{index, s.generation};
 }
 
 void TextureManager::freeSlot(uint32_t index) {
     Slot& s = slots_[index];
-    if (s.glName && makeEngineContextCurrent()) gl()->glDeleteTextures(1, &s.glName);
+    if (s.glName) {
+        if (makeEngineContextCurrent()) gl()->glDeleteTextures(1, &s.glName);
+        else deferredDeletes_.push_back(s.glName);
+    }
     byName_.erase(s.name);
-    s = Slot{std::string(), s.generation + 1};
+    const uint32_t generation = s.generation + 1;
+    s = Slot{};
+    s.generation = generation;
     freeSlots_.push_back(index);
 }
 
@@ -93,6 +108,7 @@ void TextureManager::releaseAll() {
     std::lock_guard lock(mutex_);
     for (uint32_t i = 1; i < slots_.size(); ++i)
         if (slots_[i].used) freeSlot(i);
+    deleteDeferred();
 }
 
 TextureHandle TextureManager::find(const std::string& name) const {
@@ -130,10 +146,23 @@ size_t TextureManager::count() const {
     return byName_.size();
 }
 
-uint32_t TextureManager::glName(TextureHandle h) const {
+void TextureManager::deleteDeferred() {
+    if (deferredDeletes_.empty() || !makeEngineContextCurrent()) return;
+    gl()->glDeleteTextures(GLsizei(deferredDeletes_.size()), deferredDeletes_.data());
+    deferredDeletes_.clear();
+}
+
+uint32_t TextureManager::glName(TextureHandle h) {
     std::lock_guard lock(mutex_);
-    const Slot* s = slotOf(h);
-    return s ? s->glName : 0;
+    Slot* s = const_cast<Slot*>(slotOf(h));
+    if (!s) return 0;
+    if (s->pending && onGlThread()) {
+        deleteDeferred();
+        s->glName = createGlTexture(*s->pending, s->mipmaps);
+        s->pending.reset();
+        if (!s->glName) s->width = s->height = 0;
+    }
+    return s->glName;
 }
 
 void TextureManager::update(TextureHandle h, int x, int y, const Image& pixels) {

@@ -1,13 +1,15 @@
 #pragma once
 // The texture manager: textures registered under a name, made from image
-// files or images in memory, with up to 8 mip levels. Looking a name up is
-// safe from any thread; creating and releasing need the GL thread (decode
-// files on loader threads with Image::load, then create() here).
+// files or images in memory, with up to 8 mip levels. Every operation may be
+// called from any thread: off the GL thread the image is kept and uploaded
+// on the GL thread when the texture is first drawn, and GL names of released
+// textures are deleted there too.
 //
 // A missing or unreadable file still gives a valid handle to an empty
 // texture (size 0 x 0): sprites and quads with it draw nothing, a mesh
 // material with it is drawn white.
 
+#include <memory>
 #include <mutex>
 #include <string>
 #include <unordered_map>
@@ -49,8 +51,9 @@ public:
     bool empty(TextureHandle h) const { return width(h) == 0; }
     size_t count() const;
 
-    // For the renderer: the GL name, 0 for released or empty textures.
-    uint32_t glName(TextureHandle h) const;
+    // For the renderer (GL thread): the GL name, 0 for released or empty
+    // textures; uploads a texture that was made on another thread.
+    uint32_t glName(TextureHandle h);
     // Replaces the pixels of a rectangle of a live texture (glyph atlases).
     void update(TextureHandle h, int x, int y, const Image& pixels);
 
@@ -61,7 +64,10 @@ private:
         uint32_t glName = 0;
         int width = 0, height = 0;
         bool used = false;
+        bool mipmaps = true;
+        std::shared_ptr<const Image> pending;  // made off the GL thread
     };
+    void deleteDeferred();
     const Slot* slotOf(TextureHandle h) const;
     void freeSlot(uint32_t index);
 
@@ -69,6 +75,7 @@ private:
     std::vector<Slot> slots_{1};  // slot 0 means "no texture"
     std::vector<uint32_t> freeSlots_;
     std::unordered_map<std::string, uint32_t> byName_;
+    std::vector<uint32_t> deferredDeletes_;
 };
 
 }  // namespace kf

@@ -7,8 +7,10 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <functional>
+#include <thread>
 
 #include "engine_app.h"
+#include "gltf_loader.h"
 #include "testkit.h"
 
 namespace kf {
@@ -147,6 +149,20 @@ TEST_F(RendererTest, NodesHideAndMaterialsTakeInstanceTextures) {
     const QImage dressed = frame([&](Renderer& r) { r.drawMesh(*strip_, stripWorld()); });
     const QRgb c = dressed.pixel(where({-35, 60, 0}));
     EXPECT_TRUE(qRed(c) > 150 && qGreen(c) > 150 && qBlue(c) < 80) << std::hex << c;
+}
+
+TEST_F(RendererTest, AModelRegisteredOnALoaderThreadIsDrawn) {
+    std::thread loader([] {
+        MeshData data;
+        std::string error;
+        if (parseGltfFile(testkit::tempPath("strip_renderer.glb"), &data, &error))
+            app_->meshes().add("threaded", std::move(data));
+    });
+    loader.join();
+    std::unique_ptr<MeshInstance> inst = app_->meshes().createInstance("threaded");
+    ASSERT_NE(inst, nullptr);
+    const QImage img = frame([&](Renderer& r) { r.drawMesh(*inst, stripWorld()); });
+    EXPECT_TRUE(isBlue(img.pixel(where({35, 60, 0}))));
 }
 
 TEST_F(RendererTest, BackFacesAreCulledAndLightingDarkens) {

@@ -106,5 +106,22 @@ TEST_F(Textures, ImagesDecodedOnLoaderThreadsBecomeTexturesHere) {
     }
 }
 
+TEST_F(Textures, TexturesRegisteredOnALoaderThreadAreUploadedOnTheGlThread) {
+    TextureManager& tm = app_->textures();
+    TextureHandle h;
+    std::thread loader([&] {
+        h = tm.create("adboardTex1", Image(8, 4, Rgba{7, 77, 177, 255}));
+        tm.create("adboardTex2", Image(2, 2, Rgba{1, 1, 1, 255}));
+        tm.release("adboardTex2");
+    });
+    loader.join();
+    EXPECT_TRUE(tm.alive(h));
+    EXPECT_EQ(tm.width(h), 8) << "the size is known before the upload";
+    EXPECT_FALSE(tm.find("adboardTex2").valid());
+    const uint32_t name = tm.glName(h);
+    ASSERT_NE(name, 0u);
+    EXPECT_EQ(readBack(name, 8, 4)[1], 77);
+}
+
 }  // namespace
 }  // namespace kf
