@@ -133,10 +133,10 @@ const DiveShape kHigh{-40, 30, 22, 24, -68, 72, 42, 38, 118};
 Clip lowBlock(const FigureRig& r, const std::string& name) {
     Poser drop(r);
     drop.hips(10, -35, 0).set(r.hips, 0, 0, -15).arms(30, 40, 20);
-    drop.set(r.upperLegL, 20, 0, 35).set(r.lowerLegL, -20).set(r.upperLegR, 60, 0, -5).set(r.lowerLegR, -90);
+    drop.set(r.upperLegL, 20, 0, 5).set(r.lowerLegL, -20).set(r.upperLegR, 60, 0, -5).set(r.lowerLegR, -90);
     Poser down(r);
     down.hips(35, -88, -5).set(r.hips, 0, 0, -72).set(r.spine, 0, 0, -8).set(r.head, 0, 0, -12);
-    down.set(r.upperLegL, 10, 0, 20).set(r.lowerLegL, -5).set(r.upperLegR, 45).set(r.lowerLegR, -80);
+    down.set(r.upperLegL, 10, 0, -18).set(r.lowerLegL, -5).set(r.upperLegR, 45).set(r.lowerLegR, -80);
     down.set(r.upperArmL, 20, 0, 150).set(r.upperArmR, 25, 0, -160).set(r.lowerArmL, 10).set(r.lowerArmR, 10);
     Poser settled = down;
     settled.set(r.hips, 0, 0, -76).set(r.head, 0, 0, -6);
@@ -242,6 +242,7 @@ std::vector<Clip> keeperClips(const FigureRig& r) {
                             jumpGrab(r)};
     for (Clip& c : clips) {
         const bool holding = c.name == "stand_holdball" || c.name == "jump_grab" || c.name.rfind("dive_grab", 0) == 0;
+        keepAboveGround(r, c);
         placeBall(r, c, holding);
     }
     return clips;

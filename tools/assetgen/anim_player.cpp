@@ -31,13 +31,13 @@ Clip slideTackle(const FigureRig& r) {
     Poser drop(r);
     drop.hips(0, -60, -8).set(r.hips, 28).set(r.spine, 6);
     drop.set(r.upperLegL, 62).set(r.lowerLegL, -8).set(r.footL, 10);
-    drop.set(r.upperLegR, 10).set(r.lowerLegR, -95).set(r.footR, 20);
+    drop.set(r.upperLegR, 70).set(r.lowerLegR, -110).set(r.footR, 20);
     drop.set(r.upperArmL, -25, 0, 45).set(r.upperArmR, -35, 0, -55).set(r.lowerArmL, 20).set(r.lowerArmR, 15);
     Poser slide(r);
     slide.hips(0, -98, -10).set(r.hips, 38).set(r.spine, 8).set(r.head, -18);
-    slide.set(r.upperLegL, 50).set(r.lowerLegL, -4).set(r.footL, 5);
-    slide.set(r.upperLegR, 8).set(r.lowerLegR, -105).set(r.footR, 25);
-    slide.set(r.upperArmL, -30, 0, 60).set(r.upperArmR, -45, 0, -62).set(r.lowerArmL, 15).set(r.lowerArmR, 10);
+    slide.set(r.upperLegL, 57).set(r.lowerLegL, -5).set(r.footL, 5);
+    slide.set(r.upperLegR, 102).set(r.lowerLegR, -120).set(r.footR, 25);
+    slide.set(r.upperArmL, -40, 0, 70).set(r.upperArmR, -40, 0, -70).set(r.lowerArmL, 15).set(r.lowerArmR, 10);
     Pose slid = slide.p;
     slid.rot[r.spine] = euler(12);
     Poser rise(r);
@@ -113,7 +113,10 @@ Clip throwIn(const FigureRig& r) {
 std::vector<Clip> playerClips(const FigureRig& r) {
     const Clip hr = headerRight(r);
     // "standing" comes first: the tutorial's wall shows the first animation.
-    return {standing(r), run(r), slideTackle(r), fall(r), hr, mirrorClip(r.skel, hr, "header_left"), throwIn(r)};
+    std::vector<Clip> clips{standing(r), run(r), slideTackle(r), fall(r), hr, mirrorClip(r.skel, hr, "header_left"),
+                            throwIn(r)};
+    for (Clip& c : clips) keepAboveGround(r, c);
+    return clips;
 }
 
 }  // namespace assetgen

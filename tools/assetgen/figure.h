@@ -31,6 +31,9 @@ std::vector<Clip> keeperClips(const FigureRig& r);
 Pose restPose(const FigureRig& r);
 // Raises or lowers the hips so that the lower ankle stands at its rest height.
 void groundFeet(const FigureRig& r, Pose& p);
+// Raises the hips where a joint would sink below `minY` (never lowers them),
+// for every frame of a clip.
+void keepAboveGround(const FigureRig& r, Clip& c, float minY = 6.0f);
 // Runs or walks: one stride per 2 pi of phase.
 struct Gait {
     float thigh, kneeMin, kneeSwing, arm, elbow, lean, bob;

@@ -129,6 +129,16 @@ void groundFeet(const FigureRig& r, Pose& p) {
     p.move[r.hips].y = ankle - low;
 }
 
+void keepAboveGround(const FigureRig& r, Clip& c, float minY) {
+    const int watched[] = {r.hips, r.spine, r.head, r.lowerLegL, r.lowerLegR, r.footL, r.footR, r.lowerArmL, r.lowerArmR};
+    for (Pose& p : c.frames) {
+        const std::vector<glm::mat4> w = forwardKinematics(r.skel, p);
+        float low = 1e9f;
+        for (int j : watched) low = std::min(low, w[j][3].y);
+        if (low < minY) p.move[r.hips].y += minY - low;
+    }
+}
+
 Pose gaitPose(const FigureRig& r, const Gait& g, float phase) {
     Pose p = restPose(r);
     auto leg = [&](int upper, int lower, int foot, float ph) {

@@ -205,7 +205,8 @@ QImage ballTexture() {
             double best = -2, second = -2;
             std::size_t bi = 0;
             for (std::size_t c = 0; c < centres.size(); ++c) {
-                const double dot = glm::dot(d, centres[c]);
+                // Pentagons are the smaller faces: their cells are pulled in.
+                const double dot = glm::dot(d, centres[c]) - (c < pentagons ? 0.03 : 0.0);
                 if (dot > best) {
                     second = best;
                     best = dot;
