@@ -60,7 +60,9 @@ TextureHandle TextureManager::create(const std::string& name, const Image& image
     uint32_t glId = 0;
     std::shared_ptr<const Image> pending;
     if (onGlThread()) glId = createGlTexture(image, mipmaps);
-    else if (!image.empty()) pending = std::make_shared<const Image>(image);
+    // Off the GL thread, or on it before the window has a context: keep the
+    // image and upload it at first use.
+    if (!glId && !image.empty()) pending = std::make_shared<const Image>(image);
     std::lock_guard lock(mutex_);
     if (auto it = byName_.find(name); it != byName_.end()) freeSlot(it->second);
     uint32_t index;
