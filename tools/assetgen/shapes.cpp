@@ -65,6 +65,7 @@ void addLimb(Primitive& p, glm::vec3 a, glm::vec3 b, float ra, float rb, bool ca
         float r, lift;  // lift: sine of the cap angle (along d)
     };
     std::vector<Ring> rings;
+    rings.reserve(2 * capRings + 2);
     if (capA)
         for (int k = capRings; k >= 1; --k) {
             const float phi = 0.5f * kPi * static_cast<float>(k) / capRings;
