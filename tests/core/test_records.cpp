@@ -143,3 +143,13 @@ TEST(Random, UniformRangeAndSeedable) {
     EXPECT_EQ(randomInt(0), 0);
     EXPECT_EQ(randomInt(1), 0);
 }
+
+#include "cp1252.h"
+
+TEST(Cp1252, RoundTripOfTheGamesCharacters) {
+    EXPECT_EQ(cp1252ToUtf8("you\x92ll"), "you\u2019ll");
+    EXPECT_EQ(cp1252ToUtf8("\xe5land"), "\u00e5land");
+    EXPECT_EQ(cp1252ToUtf8("\x81"), "\ufffd");
+    EXPECT_EQ(utf8ToCp1252("you\u2019ll \u20ac \u00e9"), "you\x92ll \x80 \xe9");
+    EXPECT_EQ(utf8ToCp1252("\u4e2d"), "?");
+}
