@@ -4,7 +4,13 @@
 // 1024 x 768 in the real window. Run under xvfb-run; prints the median and
 // 99th percentile frame time in milliseconds.
 //
-//   xvfb-run -a -s "-screen 0 1920x1200x24" build/bench/bench_engine_figures [frames] [model.glb]
+//   xvfb-run -a -s "-screen 0 1920x1200x24" build/bench/bench_engine_figures [frames] [model.glb|figure]
+//
+// "figure" forces the test figure. KF_BENCH_PARTS (default
+// "ground,figures,hud") picks what is drawn; KF_BENCH_DETAIL=sides,rings,materials
+// shapes the test figure.
+
+#include <sys/resource.h>
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -32,6 +38,8 @@ public:
     TextureHandle grass, shadow, panel;
     float scale = 0.0011f;
     int frameNo = 0;
+    double meshMs = 0, presentMs = 0;
+    bool ground = true, bodies = true, hud = true;
 
     void onRender() override {
         Renderer& r = renderer();
@@ -46,19 +54,31 @@ public:
         r.setCamera(c);
         r.setDepthTest(true);
         r.setSampler(Sampler::Anisotropic);
-        r.drawQuad(grass, {Vec3(-4, -6, 0), Vec3(4, -6, 0), Vec3(4, 0, 0), Vec3(-4, 0, 0)});
-        r.drawQuad(grass, {Vec3(4, 6, 0), Vec3(-4, 6, 0), Vec3(-4, 0, 0), Vec3(4, 0, 0)});
-        for (int i = 0; i < figures; ++i) {
+        if (ground) r.drawQuad(grass, {Vec3(-4, -6, 0), Vec3(4, -6, 0), Vec3(4, 0, 0), Vec3(-4, 0, 0)});
+        if (ground) r.drawQuad(grass, {Vec3(4, 6, 0), Vec3(-4, 6, 0), Vec3(-4, 0, 0), Vec3(4, 0, 0)});
+        for (int i = 0; ground && i < figures; ++i) {
             const Vec2f p = position(i);
             r.drawQuad(shadow, {Vec3(p.x - 0.15f, p.y - 0.15f, 0.003f), Vec3(p.x + 0.15f, p.y - 0.15f, 0.003f),
                                 Vec3(p.x + 0.15f, p.y + 0.15f, 0.003f), Vec3(p.x - 0.15f, p.y + 0.15f, 0.003f)});
         }
-        for (int i = 0; i < figures; ++i) {
+        QElapsedTimer phase;
+        phase.start();
+        for (int i = 0; bodies && i < figures; ++i) {
             const Vec2f p = position(i);
-            for (int m = 0; m < 6; ++m) figure->setMaterialTexture(m, kit[(i / 11) * 6 + m]);
+            for (int m = 0; m < 6; ++m)
+                figure->setMaterialTexture(m, kit[(i / 11) * 6 + m]);
             figure->setAnimation(0, std::fmod(frameNo * 0.72f + i * 1.3f, 25.0f) + 4.0f);
             r.drawMesh(*figure, worldMatrix(scale, halfPi, 0.1f * i, Vec3(p.x, p.y, 0)));
         }
+        meshMs += phase.nsecsElapsed() / 1e6;
+        if (hud) drawHud(r);
+        phase.restart();
+        present();
+        presentMs += phase.nsecsElapsed() / 1e6;
+        ++frameNo;
+    }
+
+    void drawHud(Renderer& r) {
         r.setVirtualScreen(1024, 768);
         r.drawSprite(panel, 10, 10);
         r.drawSprite(panel, 437, 710);
@@ -81,8 +101,6 @@ public:
             }
         }
         r.setSampler(Sampler::Anisotropic);
-        present();
-        ++frameNo;
     }
 
     static Vec2f position(int i) {
@@ -90,6 +108,12 @@ public:
         return Vec2f(-2.5f + 0.5f * slot, team == 0 ? -1.0f - 0.3f * (slot % 3) : 1.0f + 0.3f * (slot % 3));
     }
 };
+
+double cpuSeconds() {
+    rusage u{};
+    getrusage(RUSAGE_SELF, &u);
+    return u.ru_utime.tv_sec + u.ru_stime.tv_sec + (u.ru_utime.tv_usec + u.ru_stime.tv_usec) / 1e6;
+}
 
 std::string defaultModel() {
     const QByteArray dir = qgetenv("KF_DATA_DIR");
@@ -105,6 +129,12 @@ int main(int argc, char** argv) {
     const std::string modelPath = argc > 2 ? argv[2] : defaultModel();
 
     BenchApp app;
+    const QByteArray parts = qgetenv("KF_BENCH_PARTS");
+    if (!parts.isEmpty()) {
+        app.ground = parts.contains("ground");
+        app.bodies = parts.contains("figures");
+        app.hud = parts.contains("hud");
+    }
     app.setBackBufferSize(1024, 768);
     app.initialise();
     if (!app.waitUntilReady()) {
@@ -118,7 +148,10 @@ int main(int argc, char** argv) {
         data.findAnimation("run") >= 0) {
         source = modelPath;
     } else {
-        data = testkit::makeFigure();
+        int sides = 24, rings = 10, materials = 6;
+        if (const QByteArray d = qgetenv("KF_BENCH_DETAIL"); !d.isEmpty())
+            std::sscanf(d.constData(), "%d,%d,%d", &sides, &rings, &materials);
+        data = testkit::makeFigure(5, sides, rings, materials);
         app.scale = 0.0011f;
     }
     size_t triangles = 0;
@@ -140,12 +173,16 @@ int main(int argc, char** argv) {
     for (int i = 0; i < 30; ++i) app.renderFrameNow();
     std::vector<double> ms;
     QElapsedTimer t;
+    const double cpuStart = cpuSeconds();
     for (int i = 0; i < frames; ++i) {
         t.start();
         app.renderFrameNow();
         ms.push_back(t.nsecsElapsed() / 1e6);
         QCoreApplication::processEvents();
     }
+    const double cpuPerFrame = (cpuSeconds() - cpuStart) * 1000 / frames;
+    std::printf("issuing meshes %.2f ms, present %.2f ms (averages incl. warm-up)\n",
+                app.meshMs / (frames + 30), app.presentMs / (frames + 30));
     std::sort(ms.begin(), ms.end());
     double sum = 0;
     for (double v : ms) sum += v;
@@ -153,8 +190,8 @@ int main(int argc, char** argv) {
     std::printf("figures: %d x %zu triangles (%s), 1024x768, %d frames\n", figures, triangles,
                 source.c_str(), frames);
     std::printf("draw calls per frame: %d\n", app.renderer().drawCalls());
-    std::printf("frame ms: median %.2f  p99 %.2f  mean %.2f  max %.2f\n", pct(0.5), pct(0.99),
-                sum / ms.size(), ms.back());
+    std::printf("frame ms: median %.2f  p99 %.2f  mean %.2f  max %.2f  (cpu %.2f ms/frame, all threads)\n",
+                pct(0.5), pct(0.99), sum / ms.size(), ms.back(), cpuPerFrame);
     app.grabFrame().save(QString::fromStdString(testkit::tempPath("bench_engine_figures.png")));
     return 0;
 }

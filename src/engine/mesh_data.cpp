@@ -1,5 +1,6 @@
 #include "mesh_data.h"
 
+#include <algorithm>
 #include <glm/gtc/matrix_transform.hpp>
 
 namespace kf {
@@ -89,11 +90,16 @@ bool MeshData::finish(std::string* error) {
             return fail(error, "primitive indices out of range");
         if (p.node >= n || p.skin >= int(skins.size())) return fail(error, "primitive reference out of range");
         p.bounds = Box{};
+        p.minVertex = ~0u;
+        p.maxVertex = 0;
         for (uint32_t k = 0; k < p.indexCount; ++k) {
             const uint32_t v = indices[p.firstIndex + k];
             if (v >= vertices.size()) return fail(error, "vertex index out of range");
             p.bounds.add(vertices[v].pos);
+            p.minVertex = std::min(p.minVertex, v);
+            p.maxVertex = std::max(p.maxVertex, v);
         }
+        if (p.indexCount == 0) p.minVertex = 0;
         if (p.skin >= 0 || p.node < 0) {
             if (!p.bounds.empty()) {
                 bounds.add(p.bounds.min);

@@ -34,6 +34,7 @@ struct MeshPrimitive {
     int skin = -1;   // -1: rigid, moved by the node's transform
     uint32_t firstIndex = 0;
     uint32_t indexCount = 0;
+    uint32_t minVertex = 0, maxVertex = 0;  // range its indices use (finish())
     Box bounds;      // of its vertices, in the primitive's own space
 };
 

@@ -101,7 +101,7 @@ void QuadBatch::flush(GlStateCache& state) {
     state.bindSampler(run_.sampler);
     state.setDepthTest(run_.depthTest);
     state.setDepthWrite(run_.depthTest);
-    state.setBlend(true);
+    state.setBlend(run_.blend);
     state.setCull(false);
     f->glBindBuffer(GL_ARRAY_BUFFER, vbo_);
     // Orphan the buffer so the driver need not wait for the previous draw.

@@ -36,7 +36,8 @@ struct QuadRun {
     uint32_t texture = 0;
     uint32_t sampler = 0;
     bool depthTest = false;
-    int space = 0;  // which matrix: 0 the 2D screen, 1 the 3D view
+    bool blend = true;  // off for opaque textures: blending reads the frame back
+    int space = 0;      // which matrix: 0 the 2D screen, 1 the 3D view
     bool operator==(const QuadRun&) const = default;
 };
 

@@ -1,5 +1,7 @@
 #include "renderer.h"
 
+#include <QOpenGLContext>
+
 #include <cmath>
 #include <glm/gtc/matrix_transform.hpp>
 #include <glm/gtc/type_ptr.hpp>
@@ -14,7 +16,7 @@ namespace kf {
 namespace {
 
 constexpr float alphaCut = 0.5f;  // cut-out textures such as the nets
-constexpr float maxAnisotropy = 8.0f;
+constexpr float defaultMaxAnisotropy = 8.0f;
 constexpr uint32_t textureMaxAnisotropy = 0x84FE;
 
 Vec3 toVec3(Rgba c) { return Vec3(c.r, c.g, c.b) / 255.0f; }
@@ -37,7 +39,7 @@ bool Renderer::init(std::string* error) {
     GlFunctions* f = gl();
     whiteTexture_ = createGlTexture(Image(1, 1, white), false);
     f->glGenSamplers(4, samplers_);
-    const bool aniso = hasAnisotropicFiltering();
+    aniso_ = hasAnisotropicFiltering();
     for (int i = 0; i < 4; ++i) {
         const uint32_t s = samplers_[i];
         const bool point = i >= 2, clamp = i % 2 == 1;
@@ -46,8 +48,9 @@ bool Renderer::init(std::string* error) {
         const int wrap = clamp ? GL_CLAMP_TO_EDGE : GL_REPEAT;
         f->glSamplerParameteri(s, GL_TEXTURE_WRAP_S, wrap);
         f->glSamplerParameteri(s, GL_TEXTURE_WRAP_T, wrap);
-        if (!point && aniso) f->glSamplerParameterf(s, textureMaxAnisotropy, maxAnisotropy);
     }
+    if (maxAnisotropy_ < 0) maxAnisotropy_ = softwareRenderer() ? 1.0f : defaultMaxAnisotropy;
+    setMaxAnisotropy(maxAnisotropy_);
     f->glUseProgram(mesh_.id);
     f->glUniform1i(mesh_.tex, 0);
     f->glUniform1f(mesh_.alphaCut, alphaCut);
@@ -61,6 +64,23 @@ bool Renderer::init(std::string* error) {
     identityJoints_.assign(1, Mat4(1.0f));
     state_.invalidate();
     return true;
+}
+
+// Mesa's software rasterisers filter anisotropically at several times the
+// cost of trilinear filtering (about 20 ms a frame for the full-screen grass
+// on two cores), which the frame budget cannot carry.
+bool Renderer::softwareRenderer() {
+    const auto* r = reinterpret_cast<const char*>(gl()->glGetString(GL_RENDERER));
+    const std::string name = r ? r : "";
+    return name.find("llvmpipe") != std::string::npos || name.find("softpipe") != std::string::npos ||
+           name.find("swrast") != std::string::npos;
+}
+
+void Renderer::setMaxAnisotropy(float n) {
+    maxAnisotropy_ = std::clamp(n, 1.0f, 16.0f);
+    if (!samplers_[0] || !aniso_) return;
+    for (int i = 0; i < 2; ++i)
+        gl()->glSamplerParameterf(samplers_[i], textureMaxAnisotropy, maxAnisotropy_);
 }
 
 void Renderer::destroy() {
@@ -200,19 +220,23 @@ void Renderer::drawMesh(const MeshInstance& inst) {
         const Rgba factor = p.material < int(data.materials.size()) ? data.materials[p.material].factor : white;
         f->glUniform4f(mesh_.colour, factor.r / 255.0f, factor.g / 255.0f, factor.b / 255.0f,
                        factor.a / 255.0f);
-        f->glDrawElements(GL_TRIANGLES, GLsizei(p.indexCount), GL_UNSIGNED_INT,
-                          reinterpret_cast<void*>(uintptr_t(p.firstIndex) * sizeof(uint32_t)));
+        // The range lets the software rasteriser shade only this primitive's vertices.
+        f->glDrawRangeElements(GL_TRIANGLES, p.minVertex, p.maxVertex, GLsizei(p.indexCount),
+                               GL_UNSIGNED_INT,
+                               reinterpret_cast<void*>(uintptr_t(p.firstIndex) * sizeof(uint32_t)));
         ++drawCalls_;
     }
 }
 
-void Renderer::queue(uint32_t tex, bool depth, int space, const QuadVertex (&v)[4]) {
+void Renderer::queue(uint32_t tex, bool opaque, bool depth, int space, const QuadVertex (&v)[4]) {
     const bool clamp = space == 0;
-    batch_.add(state_, QuadRun{tex, samplerObject(clamp), depth, space}, v);
+    const bool blend = !opaque || v[0].colour[3] != 255;
+    batch_.add(state_, QuadRun{tex, samplerObject(clamp), depth, blend, space}, v);
 }
 
 void Renderer::drawQuad(TextureHandle t, const Vec3 (&c)[4], Rgba colour) {
-    const uint32_t tex = textures_.glName(t);
+    bool opaque = false;
+    const uint32_t tex = textures_.glName(t, &opaque);
     if (!tex) return;
     static constexpr float uv[4][2] = {{0, 0}, {1, 0}, {1, 1}, {0, 1}};
     QuadVertex v[4];
@@ -221,7 +245,7 @@ void Renderer::drawQuad(TextureHandle t, const Vec3 (&c)[4], Rgba colour) {
         v[i].uv = Vec2f(uv[i][0], uv[i][1]);
         setColour(v[i].colour, colour);
     }
-    queue(tex, depthTest_, 1, v);
+    queue(tex, opaque, depthTest_, 1, v);
 }
 
 Ray Renderer::pickRay(float px, float py) const {
@@ -245,7 +269,8 @@ Vec2f Renderer::virtualToPixel(float x, float y) const {
     return Vec2f(x * width_ / vw, y * height_ / vh);
 }
 
-void Renderer::queue2D(uint32_t tex, const Rect& d, float u0, float v0, float u1, float v1, Rgba c) {
+void Renderer::queue2D(uint32_t tex, bool opaque, const Rect& d, float u0, float v0, float u1,
+                       float v1, Rgba c) {
     QuadVertex v[4];
     v[0].pos = Vec3(d.x, d.y, 0);
     v[1].pos = Vec3(d.x + d.w, d.y, 0);
@@ -256,7 +281,7 @@ void Renderer::queue2D(uint32_t tex, const Rect& d, float u0, float v0, float u1
     v[2].uv = Vec2f(u1, v1);
     v[3].uv = Vec2f(u0, v1);
     for (QuadVertex& q : v) setColour(q.colour, c);
-    queue(tex, false, 0, v);
+    queue(tex, opaque, false, 0, v);
 }
 
 void Renderer::drawSprite(TextureHandle t, float x, float y, Rgba colour) {
@@ -264,18 +289,22 @@ void Renderer::drawSprite(TextureHandle t, float x, float y, Rgba colour) {
 }
 
 void Renderer::drawSprite(TextureHandle t, const Rect& dst, Rgba colour) {
-    const uint32_t tex = textures_.glName(t);
-    if (tex) queue2D(tex, dst, 0, 0, 1, 1, colour);
+    bool opaque = false;
+    const uint32_t tex = textures_.glName(t, &opaque);
+    if (tex) queue2D(tex, opaque, dst, 0, 0, 1, 1, colour);
 }
 
 void Renderer::drawSprite(TextureHandle t, const Rect& src, const Rect& dst, Rgba colour) {
-    const uint32_t tex = textures_.glName(t);
+    bool opaque = false;
+    const uint32_t tex = textures_.glName(t, &opaque);
     const float w = float(textures_.width(t)), h = float(textures_.height(t));
     if (!tex || w <= 0 || h <= 0) return;
-    queue2D(tex, dst, src.x / w, src.y / h, (src.x + src.w) / w, (src.y + src.h) / h, colour);
+    queue2D(tex, opaque, dst, src.x / w, src.y / h, (src.x + src.w) / w, (src.y + src.h) / h, colour);
 }
 
-void Renderer::drawRect(const Rect& dst, Rgba colour) { queue2D(whiteTexture_, dst, 0, 0, 1, 1, colour); }
+void Renderer::drawRect(const Rect& dst, Rgba colour) {
+    queue2D(whiteTexture_, true, dst, 0, 0, 1, 1, colour);
+}
 
 void Renderer::printText(Font& f, float x, float y, std::string_view utf8, Rgba colour) {
     // Glyph quads are placed on whole pixels and converted to virtual units,
@@ -298,7 +327,7 @@ void Renderer::printText(Font& f, float x, float y, std::string_view utf8, Rgba 
     for (const auto& [g, penX] : placed) {
         if (g->w == 0) continue;
         const float gx = std::round(penX + g->left), gy = std::round(top + g->top);
-        queue2D(tex, Rect{gx * sx, gy * sy, g->w * sx, g->h * sy}, g->x / aw, g->y / ah,
+        queue2D(tex, false, Rect{gx * sx, gy * sy, g->w * sx, g->h * sy}, g->x / aw, g->y / ah,
                 (g->x + g->w) / aw, (g->y + g->h) / ah, colour);
     }
 }

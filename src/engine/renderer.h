@@ -75,6 +75,10 @@ public:
     void disableDirectionalLight();
     void setSampler(Sampler s) { sampler_ = s; }
     Sampler sampler() const { return sampler_; }
+    // Upper limit of Sampler::Anisotropic: 8, or 1 (trilinear) on software
+    // renderers, chosen by init(); callers may change it.
+    void setMaxAnisotropy(float n);
+    float maxAnisotropy() const { return maxAnisotropy_; }
 
     // 3D drawing.
     void drawMesh(const MeshInstance& m);  // under world()
@@ -110,8 +114,10 @@ public:
     int drawCalls() const { return drawCalls_ + int(batch_.drawCalls()); }
 
 private:
-    void queue(uint32_t tex, bool depth, int space, const QuadVertex (&v)[4]);
-    void queue2D(uint32_t tex, const Rect& dst, float u0, float v0, float u1, float v1, Rgba c);
+    void queue(uint32_t tex, bool opaque, bool depth, int space, const QuadVertex (&v)[4]);
+    void queue2D(uint32_t tex, bool opaque, const Rect& dst, float u0, float v0, float u1, float v1,
+                 Rgba c);
+    static bool softwareRenderer();
     uint32_t samplerObject(bool clamp) const;
     void applyMeshUniforms();
 
@@ -130,6 +136,8 @@ private:
     bool depthTest_ = true, cull_ = true, lighting_ = false;
     Vec3 ambient_{0}, lightDir_{0, 0, 1}, lightDiffuse_{0};
     Sampler sampler_ = Sampler::Anisotropic;
+    float maxAnisotropy_ = -1;  // -1: chosen by init()
+    bool aniso_ = false;
     bool meshUniformsDirty_ = true;
     int lightingUniform_ = -1;
     std::vector<std::pair<const Glyph*, float>> placedGlyphs_;

@@ -44,6 +44,17 @@ void updateGlTexture(uint32_t id, int x, int y, const Image& pixels) {
     f->glBindTexture(GL_TEXTURE_2D, GLuint(previous));
 }
 
+namespace {
+
+bool isOpaque(const Image& img) {
+    const uint8_t* p = img.data();
+    for (size_t i = 3, n = size_t(img.width()) * img.height() * 4; i < n; i += 4)
+        if (p[i] != 255) return false;
+    return true;
+}
+
+}  // namespace
+
 TextureManager::~TextureManager() { releaseAll(); }
 
 TextureHandle TextureManager::load(const std::string& name, const std::string& file) {
@@ -80,6 +91,7 @@ TextureHandle TextureManager::create(const std::string& name, const Image& image
     s.height = glId || pending ? image.height() : 0;
     s.used = true;
     s.mipmaps = mipmaps;
+    s.opaque = isOpaque(image);
     s.pending = std::move(pending);
     byName_[name] = index;
     return TextureHandle{index, s.generation};
@@ -154,10 +166,11 @@ void TextureManager::deleteDeferred() {
     deferredDeletes_.clear();
 }
 
-uint32_t TextureManager::glName(TextureHandle h) {
+uint32_t TextureManager::glName(TextureHandle h, bool* opaque) {
     std::lock_guard lock(mutex_);
     Slot* s = const_cast<Slot*>(slotOf(h));
     if (!s) return 0;
+    if (opaque) *opaque = s->opaque;
     if (s->pending && onGlThread()) {
         deleteDeferred();
         s->glName = createGlTexture(*s->pending, s->mipmaps);

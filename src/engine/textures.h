@@ -53,7 +53,7 @@ public:
 
     // For the renderer (GL thread): the GL name, 0 for released or empty
     // textures; uploads a texture that was made on another thread.
-    uint32_t glName(TextureHandle h);
+    uint32_t glName(TextureHandle h, bool* opaque = nullptr);
     // Replaces the pixels of a rectangle of a live texture (glyph atlases).
     void update(TextureHandle h, int x, int y, const Image& pixels);
 
@@ -65,6 +65,7 @@ private:
         int width = 0, height = 0;
         bool used = false;
         bool mipmaps = true;
+        bool opaque = false;  // every pixel's alpha is 255
         std::shared_ptr<const Image> pending;  // made off the GL thread
     };
     void deleteDeferred();

@@ -16,16 +16,16 @@ namespace {
 // the data as some editors write.
 std::vector<uint8_t> wavBytes(double seconds, int rate = 22050) {
     const uint32_t dataLen = uint32_t(seconds * rate) * 2;
-    std::vector<uint8_t> b;
-    b.reserve(64 + dataLen);
+    std::vector<uint8_t> b(12 + 24 + 12 + 8 + dataLen, 0);
+    size_t at = 0;
     auto put = [&](const void* p, size_t n) {
-        const auto* c = static_cast<const uint8_t*>(p);
-        b.insert(b.end(), c, c + n);
+        std::memcpy(b.data() + at, p, n);
+        at += n;
     };
     auto u32 = [&](uint32_t v) { put(&v, 4); };
     auto u16 = [&](uint16_t v) { put(&v, 2); };
     put("RIFF", 4);
-    u32(4 + 8 + 16 + 8 + 3 + 1 + 8 + dataLen);
+    u32(uint32_t(b.size() - 8));
     put("WAVE", 4);
     put("fmt ", 4);
     u32(16);
@@ -40,7 +40,6 @@ std::vector<uint8_t> wavBytes(double seconds, int rate = 22050) {
     put("abc\0", 4);  // odd length, padded
     put("data", 4);
     u32(dataLen);
-    b.resize(b.size() + dataLen, 0);
     return b;
 }
 

@@ -209,7 +209,7 @@ bool writeSkinnedStripGlb(const std::string& path) {
     return writer.WriteGltfSceneToFile(&m, path, true, true, false, true);
 }
 
-MeshData makeFigure(int segments, int sides, int ringsPerSegment) {
+MeshData makeFigure(int segments, int sides, int ringsPerSegment, int materials) {
     MeshData d;
     constexpr float height = 236.0f, radius = 22.0f;
     const float segLen = height / segments;
@@ -225,11 +225,11 @@ MeshData makeFigure(int segments, int sides, int ringsPerSegment) {
         skin.inverseBind.push_back(inv);
     }
     d.skins.push_back(skin);
-    d.materials.resize(6);
+    d.materials.resize(materials);
     // One primitive per material: consecutive bands of the body.
     const int rings = segments * ringsPerSegment;
-    for (int mat = 0; mat < 6; ++mat) {
-        const int r0 = rings * mat / 6, r1 = rings * (mat + 1) / 6;
+    for (int mat = 0; mat < materials; ++mat) {
+        const int r0 = rings * mat / materials, r1 = rings * (mat + 1) / materials;
         std::vector<MeshVertex> verts;
         std::vector<uint32_t> idx;
         for (int r = r0; r <= r1; ++r) {

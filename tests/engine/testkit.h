@@ -26,8 +26,8 @@ std::string tempPath(const std::string& name);
 bool writeSkinnedStripGlb(const std::string& path);
 
 // A skinned figure about 236 tall with `segments` joints stacked along y,
-// six materials and a looping 30-frame animation "run"; about 480 triangles
-// per segment at the default detail.
-MeshData makeFigure(int segments = 5, int sides = 24, int ringsPerSegment = 10);
+// one primitive per material (bands of the body) and a looping 30-frame
+// animation "run"; about 480 triangles per segment at the default detail.
+MeshData makeFigure(int segments = 5, int sides = 24, int ringsPerSegment = 10, int materials = 6);
 
 }  // namespace kf::testkit
