@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <QByteArray>
 #include <fstream>
 #include <thread>
 
@@ -103,6 +104,34 @@ TEST(GltfLoaderThreads, ParsesOnSeveralThreadsAtOnce) {
         });
     for (std::thread& t : threads) t.join();
     EXPECT_EQ(ok.load(), 40);
+}
+
+// The models the generator writes, when the build has made them: every one
+// parses, and the figures carry the animations and nodes the game asks for.
+TEST(GltfLoaderGeneratedData, ParsesEveryModelOfTheGame) {
+    const QByteArray dir = qgetenv("KF_DATA_DIR");
+    const std::string models = (dir.isEmpty() ? std::string("data") : dir.toStdString()) + "/models/";
+    if (!std::ifstream(models + "player.glb")) GTEST_SKIP() << "no generated data in " << models;
+    for (const char* name : {"player", "goalkeeper", "ball", "net", "bench", "adboard", "stad1", "field"}) {
+        MeshData m;
+        std::string error;
+        EXPECT_TRUE(parseGltfFile(models + name + ".glb", &m, &error)) << name << ": " << error;
+        EXPECT_FALSE(m.bounds.empty()) << name;
+    }
+    MeshData player, keeper;
+    ASSERT_TRUE(parseGltfFile(models + "player.glb", &player, nullptr));
+    ASSERT_TRUE(parseGltfFile(models + "goalkeeper.glb", &keeper, nullptr));
+    for (const char* a : {"standing", "run", "slidetackle", "fall", "header_right", "header_left", "throwin"})
+        EXPECT_GE(player.findAnimation(a), 0) << a;
+    for (const char* a : {"stand", "runloop", "stand_holdball", "sidestep_left", "sidestep_right", "walk",
+                          "dive_m_left", "dive_m_right", "jump_punch", "dive_l_left", "dive_l_right",
+                          "dive_h_left", "dive_h_right", "dive_grab_m_left", "dive_grab_m_right",
+                          "dive_grab_l_left", "dive_grab_l_right", "jump_grab"})
+        EXPECT_GE(keeper.findAnimation(a), 0) << a;
+    EXPECT_GE(keeper.findNode("soccer_body"), 0);
+    EXPECT_EQ(player.materials.size(), 6u);
+    EXPECT_EQ(keeper.materials.size(), 8u);
+    EXPECT_NEAR(player.bounds.max.y, 236, 15) << "player height in model units";
 }
 
 }  // namespace
