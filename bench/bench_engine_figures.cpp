@@ -40,6 +40,7 @@ public:
     int frameNo = 0;
     double meshMs = 0, presentMs = 0;
     bool ground = true, bodies = true, hud = true;
+    bool submitEarly = qEnvironmentVariableIsSet("KF_BENCH_SUBMIT");
 
     void onRender() override {
         Renderer& r = renderer();
@@ -61,6 +62,7 @@ public:
             r.drawQuad(shadow, {Vec3(p.x - 0.15f, p.y - 0.15f, 0.003f), Vec3(p.x + 0.15f, p.y - 0.15f, 0.003f),
                                 Vec3(p.x + 0.15f, p.y + 0.15f, 0.003f), Vec3(p.x - 0.15f, p.y + 0.15f, 0.003f)});
         }
+        if (submitEarly) r.submit();
         QElapsedTimer phase;
         phase.start();
         for (int i = 0; bodies && i < figures; ++i) {

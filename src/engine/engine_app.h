@@ -48,7 +48,9 @@ public:
 
     // Makes the (hidden) window and the GL context, then calls onInitialise.
     void initialise();
-    // Calls onFinalise, then frees every GL object and resource.
+    // Calls onFinalise, then frees every GL object and resource. Call it
+    // before destroying a derived object: the destructor finalises too, but
+    // by then the derived onFinalise can no longer run.
     void finalise();
     bool initialised() const;
 

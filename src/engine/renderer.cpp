@@ -121,6 +121,11 @@ void Renderer::beginScene() {
 
 void Renderer::endScene() { batch_.flush(state_); }
 
+void Renderer::submit() {
+    batch_.flush(state_);
+    gl()->glFlush();
+}
+
 void Renderer::setCamera(const Camera& c) {
     setProjection(c.projection());
     setView(c.view());

@@ -52,6 +52,9 @@ public:
     void clear(Rgba colour, float depth = 1.0f);
     void beginScene();
     void endScene();
+    // Hands what was drawn so far to the GPU (or to the software
+    // rasteriser's threads, which then work while the caller goes on).
+    void submit();
 
     // Transforms.
     void setCamera(const Camera& c);
