@@ -25,10 +25,13 @@ TMyApp::TMyApp() {
     setCaption(std::string("Kickfield ") + clientVersion);
     matchActions.leave = [this] { leaveMatch(); };
     matchActions.tutorialBack = [this] { tutorialBack(); };
+    // Lines shown while the window is being entered (the practice hints) belong to it too.
+    chatHooks.matchWindowVisible = [this] { return entering_ || visible(); };
 }
 
 TMyApp::~TMyApp() {
     matchActions = TMatchActions{};
+    chatHooks.matchWindowVisible = nullptr;
     renderContext = {};
 }
 
@@ -85,6 +88,7 @@ bool TMyApp::startLocalMatch(int stage) {
         if (showMessage) showMessage(std::string(kStillLoading));
         return false;
     }
+    entering_ = true;
     clearChatHistory();
     beginLocalMatch(stage, ownData.username);
     if (stage == 0) {
@@ -94,6 +98,7 @@ bool TMyApp::startLocalMatch(int stage) {
     buildShoeTexture(textures(), 1, 1, {0, 0, 0});
     randomizeAdboards();
     enterMatchWindow();
+    entering_ = false;
     return true;
 }
 

@@ -37,6 +37,8 @@ public:
     void setWindowed(bool on) { windowed_ = on; }
 
     long frameNumber() const { return frame_; }
+    // The camera the next frame looks through (set at the end of a frame).
+    const Camera& nextCamera() const { return camera_; }
     // The cursor in back-buffer pixels (the pick uses it).
     float cursorX() const { return cursorX_; }
     float cursorY() const { return cursorY_; }
@@ -86,6 +88,7 @@ private:
     long frame_ = 0;
     float cursorX_ = 512, cursorY_ = 384;
     bool windowed_ = false;
+    bool entering_ = false;
 };
 
 }  // namespace kf
