@@ -44,6 +44,8 @@ void TMyApp::initEngine() {
     renderContext = {&renderer(), &textures()};
     assetManagers = {&textures(), &meshes(), &sounds()};
     renderer().setVirtualScreen(1024, 768);
+    // The HUD and the match screens lie over the whole 3D frame, whatever the step order.
+    renderer().setOverlayLast(true);
     if (settings.lightning) {
         renderer().setAmbient({170, 170, 170, 255});
         renderer().setDirectionalLight(Vec3(-1, 1, -1), {255, 255, 255, 255});

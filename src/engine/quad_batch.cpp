@@ -81,27 +81,43 @@ void QuadBatch::destroy() {
 }
 
 void QuadBatch::setMatrix(GlStateCache& state, int space, const Mat4& m) {
-    if (!verts_.empty() && run_.space == space && m != matrices_[space]) flush(state);
+    if (!deferred_ && !verts_.empty() && run_.space == space && m != matrices_[space]) flush(state);
     matrices_[space] = m;
 }
 
 void QuadBatch::add(GlStateCache& state, const QuadRun& run, const QuadVertex (&v)[4]) {
-    if (!verts_.empty() && (!(run == run_) || verts_.size() >= maxQuads * 4)) flush(state);
+    if (!verts_.empty() && verts_.size() >= maxQuads * 4) flush(state);
+    if (deferred_) {
+        const Mat4& m = matrices_[run.space];
+        if (segments_.empty() || !(segments_.back().run == run) || segments_.back().matrix != m)
+            segments_.push_back({run, m, verts_.size()});
+    } else if (!verts_.empty() && !(run == run_)) {
+        flush(state);
+    }
     run_ = run;
     verts_.insert(verts_.end(), v, v + 4);
+}
+
+void QuadBatch::drawRange(GlStateCache& state, const QuadRun& run, const Mat4& m, size_t first, size_t count) {
+    GlFunctions* f = gl();
+    f->glUniformMatrix4fv(program_.viewProj, 1, GL_FALSE, glm::value_ptr(m));
+    state.bindTexture(run.texture);
+    state.bindSampler(run.sampler);
+    state.setDepthTest(run.depthTest);
+    state.setDepthWrite(run.depthTest);
+    state.setBlend(run.blend);
+    // Indices of quad q start at 6q and name its own four vertices.
+    const size_t firstQuad = first / 4;
+    f->glDrawElements(GL_TRIANGLES, GLsizei(count / 4 * 6), GL_UNSIGNED_SHORT,
+                      reinterpret_cast<const void*>(firstQuad * 6 * sizeof(uint16_t)));
+    ++drawCalls_;
 }
 
 void QuadBatch::flush(GlStateCache& state) {
     if (verts_.empty()) return;
     GlFunctions* f = gl();
     state.useProgram(program_.id);
-    f->glUniformMatrix4fv(program_.viewProj, 1, GL_FALSE, glm::value_ptr(matrices_[run_.space]));
     state.bindVao(vao_);
-    state.bindTexture(run_.texture);
-    state.bindSampler(run_.sampler);
-    state.setDepthTest(run_.depthTest);
-    state.setDepthWrite(run_.depthTest);
-    state.setBlend(run_.blend);
     state.setCull(false);
     f->glBindBuffer(GL_ARRAY_BUFFER, vbo_);
     // Orphan the buffer so the driver need not wait for the previous draw.
@@ -109,8 +125,16 @@ void QuadBatch::flush(GlStateCache& state) {
                     GL_STREAM_DRAW);
     f->glBufferSubData(GL_ARRAY_BUFFER, 0, GLsizeiptr(verts_.size() * sizeof(QuadVertex)),
                        verts_.data());
-    f->glDrawElements(GL_TRIANGLES, GLsizei(verts_.size() / 4 * 6), GL_UNSIGNED_SHORT, nullptr);
-    ++drawCalls_;
+    if (segments_.empty()) {
+        drawRange(state, run_, matrices_[run_.space], 0, verts_.size());
+    } else {
+        for (size_t i = 0; i < segments_.size(); ++i) {
+            const size_t end = i + 1 < segments_.size() ? segments_[i + 1].firstVertex : verts_.size();
+            drawRange(state, segments_[i].run, segments_[i].matrix, segments_[i].firstVertex,
+                      end - segments_[i].firstVertex);
+        }
+        segments_.clear();
+    }
     verts_.clear();
 }
 

@@ -51,6 +51,9 @@ public:
     void setMatrix(GlStateCache& state, int space, const Mat4& m);
     void add(GlStateCache& state, const QuadRun& run, const QuadVertex (&v)[4]);
     void flush(GlStateCache& state);
+    // A deferred batch keeps every run until flush() (the 2D overlay drawn
+    // last); otherwise a run is drawn as soon as a different one starts.
+    void setDeferred(bool on) { deferred_ = on; }
     size_t drawCalls() const { return drawCalls_; }
     void resetCounters() { drawCalls_ = 0; }
 
@@ -60,6 +63,14 @@ private:
     uint32_t vao_ = 0, vbo_ = 0, ibo_ = 0;
     std::vector<QuadVertex> verts_;
     QuadRun run_;
+    bool deferred_ = false;
+    struct Segment {
+        QuadRun run;
+        Mat4 matrix;
+        size_t firstVertex;
+    };
+    std::vector<Segment> segments_;  // deferred runs, in order
+    void drawRange(GlStateCache& state, const QuadRun& run, const Mat4& m, size_t first, size_t count);
     Mat4 matrices_[2]{Mat4(1.0f), Mat4(1.0f)};
     size_t drawCalls_ = 0;
 };

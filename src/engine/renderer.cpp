@@ -35,7 +35,8 @@ Renderer::Renderer(TextureManager& textures) : textures_(textures) {}
 Renderer::~Renderer() = default;
 
 bool Renderer::init(std::string* error) {
-    if (!buildMeshProgram(&mesh_, error) || !batch_.init(error)) return false;
+    if (!buildMeshProgram(&mesh_, error) || !batch_.init(error) || !overlay_.init(error)) return false;
+    overlay_.setDeferred(true);
     GlFunctions* f = gl();
     whiteTexture_ = createGlTexture(Image(1, 1, white), false);
     f->glGenSamplers(4, samplers_);
@@ -87,6 +88,7 @@ void Renderer::destroy() {
     GlFunctions* f = gl();
     if (!f) return;
     batch_.destroy();
+    overlay_.destroy();
     fonts_.clear();
     if (mesh_.id) f->glDeleteProgram(mesh_.id);
     if (whiteTexture_) f->glDeleteTextures(1, &whiteTexture_);
@@ -117,9 +119,13 @@ void Renderer::beginScene() {
     meshUniformsDirty_ = true;
     drawCalls_ = 0;
     batch_.resetCounters();
+    overlay_.resetCounters();
 }
 
-void Renderer::endScene() { batch_.flush(state_); }
+void Renderer::endScene() {
+    batch_.flush(state_);
+    overlay_.flush(state_);
+}
 
 void Renderer::submit() {
     batch_.flush(state_);
@@ -236,7 +242,8 @@ void Renderer::drawMesh(const MeshInstance& inst) {
 void Renderer::queue(uint32_t tex, bool opaque, bool depth, int space, const QuadVertex (&v)[4]) {
     const bool clamp = space == 0;
     const bool blend = !opaque || v[0].colour[3] != 255;
-    batch_.add(state_, QuadRun{tex, samplerObject(clamp), depth, blend, space}, v);
+    QuadBatch& target = space == 0 && overlayLast_ ? overlay_ : batch_;
+    target.add(state_, QuadRun{tex, samplerObject(clamp), depth, blend, space}, v);
 }
 
 void Renderer::drawQuad(TextureHandle t, const Vec3 (&c)[4], Rgba colour) {
@@ -265,7 +272,9 @@ void Renderer::setVirtualScreen(float w, float h) {
     virtualW_ = w;
     virtualH_ = h;
     const float vw = w > 0 ? w : float(width_), vh = h > 0 ? h : float(height_);
-    batch_.setMatrix(state_, 0, glm::ortho(0.0f, vw, vh, 0.0f, -1.0f, 1.0f));
+    const Mat4 screen = glm::ortho(0.0f, vw, vh, 0.0f, -1.0f, 1.0f);
+    batch_.setMatrix(state_, 0, screen);
+    overlay_.setMatrix(state_, 0, screen);
 }
 
 Vec2f Renderer::virtualToPixel(float x, float y) const {

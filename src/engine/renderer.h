@@ -95,7 +95,10 @@ public:
     Ray pickRay(float px, float py) const;
     bool projectToScreen(const Vec3& world, Vec2f* pixel) const;
 
-    // 2D drawing on the virtual screen.
+    // 2D drawing on the virtual screen. With overlayLast on, everything 2D
+    // (sprites, rectangles, text) is drawn at endScene over the whole 3D
+    // frame, in the order it was asked for; otherwise in call order with 3D.
+    void setOverlayLast(bool on) { overlayLast_ = on; }
     void setVirtualScreen(float w, float h);
     float virtualWidth() const { return virtualW_; }
     float virtualHeight() const { return virtualH_; }
@@ -114,7 +117,7 @@ public:
     float textWidth(Font& f, std::string_view utf8) { return f.width(utf8); }
 
     // Counters of the last frame, for benchmarks.
-    int drawCalls() const { return drawCalls_ + int(batch_.drawCalls()); }
+    int drawCalls() const { return drawCalls_ + int(batch_.drawCalls() + overlay_.drawCalls()); }
 
 private:
     void queue(uint32_t tex, bool opaque, bool depth, int space, const QuadVertex (&v)[4]);
@@ -128,6 +131,8 @@ private:
     FontCache fonts_;
     GlStateCache state_;
     QuadBatch batch_;
+    QuadBatch overlay_;  // 2D drawn last when overlayLast_
+    bool overlayLast_ = false;
     MeshProgram mesh_;
     uint32_t whiteTexture_ = 0;
     uint32_t samplers_[4] = {0, 0, 0, 0};  // anisotropic wrap/clamp, point wrap/clamp
