@@ -183,11 +183,6 @@ bool outsidePitch(const TVec2& p) {
            p.y < pitch.goalLineNeg;
 }
 
-TBallState loadBall() {
-    const TPracticeWorld& w = practiceWorld;
-    return {w.ballPos, w.ballDir, w.ballSpeed, w.ballHeight, w.ballClimb};
-}
-
 void storeBall(const TBallState& b) {
     TPracticeWorld& w = practiceWorld;
     w.ballPos = b.pos;
@@ -198,6 +193,11 @@ void storeBall(const TBallState& b) {
 }
 
 }  // namespace
+
+TBallState practiceBall() {
+    const TPracticeWorld& w = practiceWorld;
+    return {w.ballPos, w.ballDir, w.ballSpeed, w.ballHeight, w.ballClimb};
+}
 
 void ballContacts(TBallState& b) {
     boardContact(b);
@@ -213,7 +213,7 @@ void ballContacts(TBallState& b) {
 void ballStep() {
     TPracticeWorld& w = practiceWorld;
     if (!w.ballLive) return;
-    TBallState b = loadBall();
+    TBallState b = practiceBall();
     const int n = ballStepCount(b);
     double dir = b.dir, c = std::cos(dir * degToRad), s = std::sin(dir * degToRad);
     for (int i = 0; i < n; ++i) {

@@ -33,6 +33,9 @@ struct TBallState {
     double climb = 0;
 };
 
+// A copy of the practice world's ball.
+TBallState practiceBall();
+
 // 1, or 10 in the zones near the goal mouths and the boards.
 int ballStepCount(const TBallState& b);
 

@@ -304,11 +304,7 @@ void pickUpAndHold() {
 void forecastShot() {
     const TPracticeWorld& w = W();
     TShotForecast& f = shotForecast;
-    f.pos = w.ballPos;
-    f.dir = w.ballDir;
-    f.speed = w.ballSpeed;
-    f.height = w.ballHeight;
-    f.climb = w.ballClimb;
+    static_cast<TBallState&>(f) = practiceBall();
     f.nearKeeper = false;
     f.keeperLine = {};
     bool keeperLineSet = false;
