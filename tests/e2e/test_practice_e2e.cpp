@@ -89,11 +89,13 @@ TEST_F(FreePractice, ShotRecallCornersCamerasAndLeave) {
     frame(2);
     EXPECT_EQ(cameraPresets.selectedCamera, 3);
     screenshot("practice-preset3");
+    key(Qt::Key_1, "1");
     key(Qt::Key_5, "5");
     frame(2);
     EXPECT_TRUE(cameraPresets.reversedAngle);
     screenshot("practice-reversed");
     key(Qt::Key_5, "5");
+    key(Qt::Key_3, "3");
 
     // Esc opens the menu; its leave button ends the practice.
     key(Qt::Key_Escape);
