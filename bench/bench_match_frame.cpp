@@ -6,6 +6,8 @@
 // for the full scene and two cut-down ones that show where the time goes.
 //
 //   xvfb-run -a -s "-screen 0 1920x1200x24" build/bench/bench_match_frame [frames] [warmup]
+//
+// KF_BENCH_SHOTS=<folder> saves one frame of every run there.
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -141,6 +143,11 @@ bool measure(TMyApp& app, const Resolution& r, const Variant& v, int frames, int
         if (!app.renderFrameNow()) return false;
         ms.push_back(t.nsecsElapsed() / 1e6);
     }
+    // KF_BENCH_SHOTS=<folder> keeps one frame of every run to look at.
+    const QString shots = qEnvironmentVariable("KF_BENCH_SHOTS");
+    if (!shots.isEmpty())
+        app.grabFrame().save(QStringLiteral("%1/match-%2x%3-%4.png")
+                                 .arg(shots).arg(r.width).arg(r.height).arg(&v - kVariants));
     std::printf("%4d x %-4d  %-44s  median %6.2f ms  p99 %6.2f ms  (%d figures in view, %d draw calls)\n",
                 app.backBufferWidth(), app.backBufferHeight(), v.name, percentile(ms, 0.5),
                 percentile(ms, 0.99), figuresInView(app), app.renderer().drawCalls());
