@@ -41,10 +41,13 @@ bool Renderer::init(std::string* error) {
     whiteTexture_ = createGlTexture(Image(1, 1, white), false);
     f->glGenSamplers(4, samplers_);
     aniso_ = hasAnisotropicFiltering();
+    // On a software rasteriser every texel fetch counts: the nearest mip level
+    // (bilinear) costs half of blending two (trilinear) and looks nearly alike.
+    const int minFilter = softwareRenderer() ? GL_LINEAR_MIPMAP_NEAREST : GL_LINEAR_MIPMAP_LINEAR;
     for (int i = 0; i < 4; ++i) {
         const uint32_t s = samplers_[i];
         const bool point = i >= 2, clamp = i % 2 == 1;
-        f->glSamplerParameteri(s, GL_TEXTURE_MIN_FILTER, point ? GL_NEAREST : GL_LINEAR_MIPMAP_LINEAR);
+        f->glSamplerParameteri(s, GL_TEXTURE_MIN_FILTER, point ? GL_NEAREST : minFilter);
         f->glSamplerParameteri(s, GL_TEXTURE_MAG_FILTER, point ? GL_NEAREST : GL_LINEAR);
         const int wrap = clamp ? GL_CLAMP_TO_EDGE : GL_REPEAT;
         f->glSamplerParameteri(s, GL_TEXTURE_WRAP_S, wrap);
