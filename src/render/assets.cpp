@@ -137,6 +137,9 @@ void loadStaticModels() {
     m.adboard = loadModel("adboard");
     m.stadium = loadModel("stad1");
     if (m.field) m.field->setNodeCulling(true);  // the pick surface is never drawn
+    // The stadium surrounds every camera, so its box is always in view; its
+    // rigid parts are culled one by one instead (the look is the same).
+    if (m.stadium) m.stadium->setNodeCulling(true);
     const std::string statics = "data/textures/3d/staticModels/";
     const TextureHandle ball = loadTexture("ball", statics + "ball.png");
     const TextureHandle net = loadTexture("net", statics + "net.png");
