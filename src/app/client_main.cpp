@@ -8,7 +8,7 @@
 //   --script FILE         plays timed input events (see inputscript.h)
 //   --screenshot N:FILE   saves frame N as a PNG (repeatable)
 //   --quit-after N        ends the program after N frames
-//   --windowed            a 1024 x 768 window instead of full screen
+//   --windowed            a window of the configured resolution instead of full screen
 //   --config-dir DIR      where the settings files live
 
 #include <QApplication>
