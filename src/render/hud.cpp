@@ -144,16 +144,6 @@ void mouseLines(std::vector<THudText>& out) {
 
 // --- screens -------------------------------------------------------------
 
-// Scenery of the waiting and statistics screens: no players, ball or nets.
-void screenScenery() {
-    renderGrass();
-    renderAdboardShadows();
-    renderBenchShadows();
-    renderBenches();
-    renderAdboards();
-    renderStadium();
-}
-
 void panel() {
     gfx().setSampler(Sampler::Anisotropic);
     drawSprite("panel1", kPanelX, kPanelY);
@@ -223,6 +213,15 @@ void tutorialDoneTexts(int stage) {
 }
 
 }  // namespace
+
+void renderScreenScenery() {
+    renderGrass();
+    renderAdboardShadows();
+    renderBenchShadows();
+    renderBenches();
+    renderAdboards();
+    renderStadium();
+}
 
 void renderScoreBoard() {
     if (ingamedata.practice) return;
@@ -301,7 +300,7 @@ void renderDebugLines(int fps) {
 }
 
 void renderWaitingScreen() {
-    screenScenery();
+    renderScreenScenery();
     panel();
     for (int team = 1; team <= kTeams; ++team) rosterMarks(team);
     if (ingamedata.viewMode != 3) {
@@ -313,7 +312,7 @@ void renderWaitingScreen() {
 }
 
 void renderStatsScreen() {
-    screenScenery();
+    renderScreenScenery();
     panel();
     const std::array<int, 2> share = possessionShare(possessionSum(1), possessionSum(2));
     for (std::size_t row = 0; row < std::size(kStatLabels); ++row) {

@@ -40,6 +40,9 @@ std::vector<THudText> debugLines(int fps);
 // The same lines, white without shadow.
 void renderDebugLines(int fps);
 
+// Scenery of the waiting and statistics screens: no players, ball or nets.
+void renderScreenScenery();
+
 // Phase 0: scenery, panel, roster with flags and ready marks, buttons.
 void renderWaitingScreen();
 // Phase 2: scenery, panel, the end-of-match statistics of both teams.

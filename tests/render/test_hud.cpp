@@ -480,12 +480,7 @@ TEST_F(Hud, StatsScreenValuesAndPossession) {
     for (const Row& r : rows) {
         // The same screen without the other texts: the box must match it pixel for pixel.
         const QImage ref = frame([&] {
-            renderGrass();
-            renderAdboardShadows();
-            renderBenchShadows();
-            renderBenches();
-            renderAdboards();
-            renderStadium();
+            renderScreenScenery();
             gfx().setSampler(Sampler::Anisotropic);
             drawSprite("panel1", 112, 134);
             drawText(r.x, r.y, r.text, kWhite);
