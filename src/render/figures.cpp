@@ -23,6 +23,21 @@ constexpr float kHalfPi = 1.5707964f;
 // Kit set of a team: its own (0, 1) or the plain red and blue sets (2, 3).
 int kitSet(int team) { return (team - 1) + (settings.plainKits ? 2 : 0); }
 
+// Figures drawn shorter than this many pixels wear the coarse body: at that
+// size its facets do not show, and the rasteriser's cost is per triangle.
+constexpr float kFarBodyPixels = 110;
+constexpr float kFigureModelHeight = 232;  // crown of the head, model units
+
+// Shows the full or the coarse body of a figure model as big as it appears
+// under `world`; models without the coarse body always show the full one.
+void chooseBody(MeshInstance& m, const Mat4& world) {
+    const Vec4 foot = world * Vec4(0, 0, 0, 1), head = world * Vec4(0, kFigureModelHeight, 0, 1);
+    Vec2f a, b;
+    const bool far = gfx().projectToScreen(Vec3(foot), &a) && gfx().projectToScreen(Vec3(head), &b) &&
+                     glm::length(b - a) < kFarBodyPixels;
+    if (m.showNode("body_far", far)) m.showNode("body", !far);
+}
+
 TextureHandle shoeTexture(int team, int slot) {
     const TextureHandle own = texture(shoeTextureName(team, slot));
     return own.valid() ? own : texture("GKShoes");
@@ -73,6 +88,7 @@ void renderPlayer(int t, int s) {
                                    float(figureAngle(ingamedata.playerDir(t, s))), Vec3(float(p.x), float(p.y), 0));
     gfx().setWorld(world);
     if (!gfx().frustum().intersects(transformBox(m.boundingBox(), world))) return;
+    chooseBody(m, world);
     dressPlayer(m, t, s);
     const double frame = playerAnimFrame(t, s);
     m.setAnimation(std::string(playerAnimName(t, s)), float(frame));
@@ -89,6 +105,7 @@ void renderKeeper(int k) {
     const Mat4 world = worldMatrix(0.00115f, kHalfPi, float(keeperAngle(k)), Vec3(float(p.x), float(p.y), 0));
     gfx().setWorld(world);
     if (!gfx().frustum().intersects(transformBox(m.boundingBox(), world))) return;
+    chooseBody(m, world);
     m.showNode("soccer_body", ingamedata.keeperWithBall == k);
     // With kick-off team 1 each keeper wears his own team's shorts and socks, else the other's.
     const int team = ingamedata.kickoffTeam == 1 ? k : 3 - k;
@@ -112,7 +129,11 @@ void renderWallFigures() {
     MeshInstance& m = *gameModels.player;
     gfx().setDepthTest(true);
     m.setAnimation(0, 0);
-    for (double x : kWallX) gfx().drawMesh(m, worldMatrix(0.0012f, kHalfPi, 0, Vec3(float(x), float(kWallY), 0)));
+    for (double x : kWallX) {
+        const Mat4 world = worldMatrix(0.0012f, kHalfPi, 0, Vec3(float(x), float(kWallY), 0));
+        chooseBody(m, world);
+        gfx().drawMesh(m, world);
+    }
 }
 
 }  // namespace kf

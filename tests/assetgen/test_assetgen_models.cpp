@@ -172,17 +172,34 @@ TEST(AssetgenModels, StadiumLeavesThePitchFree) {
 }
 
 TEST(AssetgenModels, FiguresStayWithinTheTriangleBudget) {
+    // The full body for close views and the coarse one for small figures,
+    // both on the figure's skin and with every material of the full one.
     const struct {
         const char* model;
         std::size_t max;
-    } rows[] = {{"player", 3000}, {"goalkeeper", 3400}};
+    } rows[] = {{"player", 2600}, {"goalkeeper", 3000}};
     for (const auto& r : rows) {
         const tinygltf::Model& m = model(r.model).m;
-        std::size_t tris = 0;
-        for (const tinygltf::Mesh& mesh : m.meshes)
-            for (const tinygltf::Primitive& p : mesh.primitives) tris += m.accessors[p.indices].count / 3;
-        EXPECT_LE(tris, r.max) << r.model;
-        EXPECT_GE(tris, 500u) << r.model << " is too coarse to look round";
+        const auto triangles = [&](const char* name, std::set<int>* materials) {
+            const int n = probe::node(m, name);
+            EXPECT_GE(n, 0) << r.model << " has no " << name;
+            if (n < 0) return std::size_t(0);
+            EXPECT_GE(m.nodes[n].skin, 0) << r.model << " " << name;
+            EXPECT_EQ(m.nodes[n].skin, m.nodes[probe::node(m, "body")].skin) << r.model << " " << name;
+            std::size_t tris = 0;
+            for (const tinygltf::Primitive& p : m.meshes[m.nodes[n].mesh].primitives) {
+                tris += m.accessors[p.indices].count / 3;
+                materials->insert(p.material);
+            }
+            return tris;
+        };
+        std::set<int> nearMaterials, farMaterials;
+        const std::size_t body = triangles("body", &nearMaterials), far = triangles("body_far", &farMaterials);
+        EXPECT_LE(body, r.max) << r.model;
+        EXPECT_GE(body, 1500u) << r.model << " is too coarse to look round close up";
+        EXPECT_LE(far, body * 2 / 5) << r.model;
+        EXPECT_GE(far, 300u) << r.model << " far body lost its shape";
+        EXPECT_EQ(farMaterials, nearMaterials) << r.model;
     }
 }
 

@@ -177,7 +177,8 @@ protected:
     bool ballAtFeet() {
         return runUntil([&] {
             pointAt(practiceWorld.playerPos);
-            return ballAtRest() && distance(practiceWorld.ballPos, practiceWorld.playerPos) < 0.1;
+            return ballAtRest() && practiceWorld.playerSpeed <= 0 &&
+                   distance(practiceWorld.ballPos, practiceWorld.playerPos) < 0.1;
         }, 600);
     }
 
@@ -196,10 +197,18 @@ protected:
                 if (!tryKick({aim, hold, lofted}, target, frames, success, 7)) continue;
                 seedRandom(7);
                 const MouseButton b = lofted ? MouseButton::Left : MouseButton::Right;
+                // The cursor stays on the aim while the camera moves, as it did
+                // in the trial run.
                 press(b);
-                frame(hold);
+                for (int i = 0; i < hold; ++i) {
+                    pointAt(aim);
+                    frame();
+                }
                 release(b);
-                return runUntil(success, frames);
+                return runUntil([&] {
+                    pointAt(aim);
+                    return success();
+                }, frames);
             }
         }
         return false;

@@ -14,6 +14,12 @@ using namespace kf::e2e;
 
 class FreePractice : public MatchWindowTest {
 protected:
+    // A line typed into the chat (F5) and sent.
+    void say(const std::string& line) {
+        key(Qt::Key_F5);
+        for (char c : line) key(0, std::string(1, c));
+        key(Qt::Key_Return, "\r");
+    }
     bool runTo(const TVec2& p) {
         return runUntil([&] {
             pointAt(p);
@@ -105,4 +111,75 @@ TEST_F(FreePractice, ShotRecallCornersCamerasAndLeave) {
     clickButton(kLeaveX);
     EXPECT_TRUE(left);
     EXPECT_FALSE(ingamedata.practice);
+}
+
+// A series from a closer camera: the player closing in on the cursor, a
+// lofted ball in the air above its shadow, the keeper diving at a shot by the
+// post and then holding the ball or seeing it go past.
+TEST_F(FreePractice, CloseUpSeriesOfFollowLoftAndDive) {
+    start(0);
+    key(Qt::Key_2, "2");
+    say("/camera on");
+    ASSERT_TRUE(cameraEditor);
+    for (int i = 0; i < 20; ++i) key(Qt::Key_E, "e");  // a narrower view
+    for (int i = 0; i < 2; ++i) app->onMouseWheel(-120);  // from lower down
+    EXPECT_NEAR(cameraPresets.fov[2], 0.4f, 1e-4);
+    say("/camera off");
+    ASSERT_FALSE(cameraEditor);
+    frame(2);
+
+    const TVec2 spot{1.2, -1.4};
+    const double first = distance(practiceWorld.playerPos, spot);
+    double last = first;
+    for (const char* name : {"series-1-follow-a", "series-1-follow-b", "series-1-follow-c"}) {
+        for (int i = 0; i < 17; ++i) {
+            pointAt(spot);
+            frame();
+        }
+        const double now = distance(practiceWorld.playerPos, spot);
+        EXPECT_LT(now, last) << name << ": the player keeps closing in";
+        last = now;
+        screenshot(name);
+    }
+    EXPECT_LT(last, first - 0.5);
+
+    ASSERT_TRUE(runTo({0.3, -4.0}));
+    key(Qt::Key_R, "r");
+    ASSERT_TRUE(kickUntil({1.6, -2.2}, true, [] { return practiceWorld.ballHeight > 0.12; }, {1.6, 2.0}, 100));
+    EXPECT_GT(practiceWorld.ballHeight, 0.12);
+    screenshot("series-2-lofted");
+
+    const auto diving = [] {
+        switch (practiceWorld.keeperAction[1]) {
+        case kaLowDiveRight: case kaLowDiveLeft: case kaHighDiveRight: case kaHighDiveLeft:
+        case kaDiveRightCaught: case kaDiveLeftCaught: case kaBlockRight: case kaBlockLeft:
+            return true;
+        default:
+            return false;
+        }
+    };
+    // The view moved a metre on towards the goal, to see keeper and shooter.
+    say("/camera on");
+    for (int i = 0; i < 20; ++i) {
+        key(Qt::Key_Q, "q");
+        key(Qt::Key_W, "w");
+    }
+    say("/camera off");
+    // Lofted shots at the posts from a few spots, until one draws a dive.
+    bool dived = false;
+    for (const TVec2 from : {TVec2{0.3, -4.0}, TVec2{-0.4, -3.9}, TVec2{0.1, -3.6}, TVec2{0.6, -4.3}}) {
+        if (dived) break;
+        ASSERT_TRUE(runTo(from));
+        key(Qt::Key_R, "r");
+        for (double x : {0.3, -0.3, 0.22, -0.22})
+            if (!dived) dived = kickUntil({x, pitch.goalLineNeg}, true, diving, aims(0.4, 2.6, 0.2), 200);
+    }
+    ASSERT_TRUE(dived);
+    frame(6);  // well into the dive
+    EXPECT_TRUE(diving());
+    screenshot("series-3-keeper-dive");
+    ASSERT_TRUE(runUntil([] { return practiceWorld.keeperAction[1] == kaHolding || practiceWorld.ballResetFrames > 0; },
+                         300));
+    frame(3);
+    screenshot("series-4-after-the-dive");
 }

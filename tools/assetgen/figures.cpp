@@ -38,57 +38,73 @@ struct Materials {
     int skin, hair, shirt, shorts, socks, shoes, gloves = -1, ball = -1;
 };
 
+// How finely the body is cut: the full mesh for close views, and a far one
+// with about a quarter of the triangles for figures only a few dozen pixels
+// tall, where the software rasteriser pays per triangle, not per pixel.
+struct Detail {
+    int limb, capRings, tube, headU, headV, hairV, neck, shoeU, shoeV, handU, handV;
+};
+constexpr Detail kNear{12, 3, 16, 16, 10, 6, 10, 12, 8, 10, 6};
+constexpr Detail kFar{6, 1, 8, 8, 5, 3, 5, 6, 4, 5, 3};
+
 UvRect half(UvRect r, bool top) {
     const float mid = 0.5f * (r.v0 + r.v1);
     return top ? UvRect{r.u0, r.v0, r.u1, mid} : UvRect{r.u0, mid, r.u1, r.v1};
 }
 
 // One side's limbs; sx is +1 for the "_l" side (model +x), -1 for "_r".
-void addLegs(const FigureRig& r, MeshData& m, const Materials& mt, float sx, int upper, int lower, int foot) {
+void addLegs(MeshData& m, const Materials& mt, const Detail& d, float sx, int upper, int lower, int foot) {
     using namespace layout;
     const float x = 11 * sx;
-    addLimb(m[mt.shorts], {x, 120, 0}, {x * 1.03f, 92, 0}, 11.0f, 10.3f, false, false, upper, uv(kPants, kPantsLeg));
-    addLimb(m[mt.skin], {x, 96, 0}, {x, 64, 0}, 8.5f, 7.0f, false, true, upper, uv(kSkin, kSkinLimb));
-    addLimb(m[mt.skin], {x, 64, 0}, {x, 54, 0}, 7.0f, 6.7f, true, false, lower, uv(kSkin, kSkinLimb));
-    addLimb(m[mt.socks], {x, 54, 0}, {x, 12, 0}, 6.7f, 4.6f, false, true, lower, uv(kSocks, kSocksLeg));
-    addEllipsoid(m[mt.shoes], {x, 7, -5}, {6.2f, 7.5f, 14.5f}, foot, uv(kShoe, kShoeAll), 12, 8, nullptr, 0.0f);
+    addLimb(m[mt.shorts], {x, 120, 0}, {x * 1.03f, 92, 0}, 11.0f, 10.3f, false, false, upper, uv(kPants, kPantsLeg),
+            d.limb, d.capRings);
+    addLimb(m[mt.skin], {x, 96, 0}, {x, 64, 0}, 8.5f, 7.0f, false, true, upper, uv(kSkin, kSkinLimb), d.limb,
+            d.capRings);
+    addLimb(m[mt.skin], {x, 64, 0}, {x, 54, 0}, 7.0f, 6.7f, true, false, lower, uv(kSkin, kSkinLimb), d.limb,
+            d.capRings);
+    addLimb(m[mt.socks], {x, 54, 0}, {x, 12, 0}, 6.7f, 4.6f, false, true, lower, uv(kSocks, kSocksLeg), d.limb,
+            d.capRings);
+    addEllipsoid(m[mt.shoes], {x, 7, -5}, {6.2f, 7.5f, 14.5f}, foot, uv(kShoe, kShoeAll), d.shoeU, d.shoeV, nullptr,
+                 0.0f);
 }
 
-void addArms(const FigureRig& r, MeshData& m, const Materials& mt, float sx, int upper, int lower) {
+void addArms(const FigureRig& r, MeshData& m, const Materials& mt, const Detail& d, float sx, int upper, int lower) {
     using namespace layout;
     const UvRect sleeve = uv(kShirt, kShirtSleeve);
     const glm::vec3 shoulder(25 * sx, 194, 0), elbow(28 * sx, 157, 0), wrist(29.5f * sx, 124, 0);
     const glm::vec3 palm = sx > 0 ? r.palmL : r.palmR;
     if (r.keeper) {
-        addLimb(m[mt.shirt], shoulder, elbow, 7.2f, 5.6f, true, true, upper, half(sleeve, true));
-        addLimb(m[mt.shirt], elbow, wrist, 5.6f, 4.6f, true, false, lower, half(sleeve, false));
-        addEllipsoid(m[mt.gloves], palm, {5.2f, 10.5f, 7.0f}, lower, uv(kGloves, kGlovesAll), 12, 8);
+        addLimb(m[mt.shirt], shoulder, elbow, 7.2f, 5.6f, true, true, upper, half(sleeve, true), d.limb, d.capRings);
+        addLimb(m[mt.shirt], elbow, wrist, 5.6f, 4.6f, true, false, lower, half(sleeve, false), d.limb, d.capRings);
+        addEllipsoid(m[mt.gloves], palm, {5.2f, 10.5f, 7.0f}, lower, uv(kGloves, kGlovesAll), d.shoeU, d.shoeV);
     } else {
-        addLimb(m[mt.shirt], shoulder, glm::mix(shoulder, elbow, 0.48f), 7.2f, 6.6f, true, false, upper, sleeve);
+        addLimb(m[mt.shirt], shoulder, glm::mix(shoulder, elbow, 0.48f), 7.2f, 6.6f, true, false, upper, sleeve,
+                d.limb, d.capRings);
         addLimb(m[mt.skin], glm::mix(shoulder, elbow, 0.38f), elbow, 5.2f, 4.6f, false, true, upper,
-                uv(kSkin, kSkinLimb));
-        addLimb(m[mt.skin], elbow, wrist, 4.6f, 3.6f, true, false, lower, uv(kSkin, kSkinLimb));
-        addEllipsoid(m[mt.skin], palm, {3.4f, 7.0f, 4.6f}, lower, uv(kSkin, kSkinHand), 10, 6);
+                uv(kSkin, kSkinLimb), d.limb, d.capRings);
+        addLimb(m[mt.skin], elbow, wrist, 4.6f, 3.6f, true, false, lower, uv(kSkin, kSkinLimb), d.limb, d.capRings);
+        addEllipsoid(m[mt.skin], palm, {3.4f, 7.0f, 4.6f}, lower, uv(kSkin, kSkinHand), d.handU, d.handV);
     }
 }
 
-MeshData bodyMesh(const FigureRig& r, const Materials& mt, int materialCount) {
+MeshData bodyMesh(const FigureRig& r, const Materials& mt, int materialCount, const Detail& d) {
     using namespace layout;
     MeshData m(materialCount);
-    addEllipsoid(m[mt.skin], {0, 219, -1}, {12.5f, 15.5f, 13.5f}, r.head, uv(kSkin, kSkinHead), 16, 10);
-    addEllipsoid(m[mt.hair], {0, 220.5f, 0.3f}, {13.6f, 16.0f, 14.6f}, r.head, uv(kHair, kHairAll), 16, 6,
+    addEllipsoid(m[mt.skin], {0, 219, -1}, {12.5f, 15.5f, 13.5f}, r.head, uv(kSkin, kSkinHead), d.headU, d.headV);
+    addEllipsoid(m[mt.hair], {0, 220.5f, 0.3f}, {13.6f, 16.0f, 14.6f}, r.head, uv(kHair, kHairAll), d.headU, d.hairV,
                  [](float th) { return -25.0f * std::cos(th); });
-    addLimb(m[mt.skin], {0, 192, 0.5f}, {0, 211, 0.5f}, 6.3f, 6.0f, false, false, r.spine, uv(kSkin, kSkinLimb), 10);
+    addLimb(m[mt.skin], {0, 192, 0.5f}, {0, 211, 0.5f}, 6.3f, 6.0f, false, false, r.spine, uv(kSkin, kSkinLimb),
+            d.neck, d.capRings);
     addTube(m[mt.shirt],
             {{203, 7.6f, 6.6f, 0.5f}, {198, 17.5f, 10.5f}, {191, 22.5f, 12.0f}, {180, 21.0f, 12.5f, -0.5f},
              {160, 17.8f, 12.0f, -0.5f}, {140, 15.8f, 11.0f}, {120, 15.6f, 10.6f}},
-            0.0f, r.spine, uv(kShirt, kShirtTorso), 16);
+            0.0f, r.spine, uv(kShirt, kShirtTorso), d.tube);
     addTube(m[mt.shorts], {{131, 16.4f, 11.2f}, {118, 17.6f, 12.0f}, {104, 16.6f, 11.4f}}, 0.0f, r.hips,
-            uv(kPants, kPantsHips), 16, true);
-    addLegs(r, m, mt, 1.0f, r.upperLegL, r.lowerLegL, r.footL);
-    addLegs(r, m, mt, -1.0f, r.upperLegR, r.lowerLegR, r.footR);
-    addArms(r, m, mt, 1.0f, r.upperArmL, r.lowerArmL);
-    addArms(r, m, mt, -1.0f, r.upperArmR, r.lowerArmR);
+            uv(kPants, kPantsHips), d.tube, true);
+    addLegs(m, mt, d, 1.0f, r.upperLegL, r.lowerLegL, r.footL);
+    addLegs(m, mt, d, -1.0f, r.upperLegR, r.lowerLegR, r.footR);
+    addArms(r, m, mt, d, 1.0f, r.upperArmL, r.lowerArmL);
+    addArms(r, m, mt, d, -1.0f, r.upperArmR, r.lowerArmR);
     return m;
 }
 
@@ -103,8 +119,12 @@ void writeFigure(Output& out, const FigureRig& r, const std::vector<std::string>
     for (const Joint& j : r.skel.joints) inverseBind.push_back(glm::translate(glm::mat4(1.0f), -j.rest));
     const int skin = b.addSkin("skeleton", nodes, inverseBind, nodes[r.hips]);
 
+    const int materials = static_cast<int>(materialNames.size());
     const int body = b.addNode("body", -1);
-    b.setNodeMesh(body, b.addMesh("body", bodyMesh(r, mt, static_cast<int>(materialNames.size())), true), skin);
+    b.setNodeMesh(body, b.addMesh("body", bodyMesh(r, mt, materials, kNear), true), skin);
+    // The same body cut coarsely, on the same skin; the game shows one of the two.
+    const int far = b.addNode("body_far", -1);
+    b.setNodeMesh(far, b.addMesh("body_far", bodyMesh(r, mt, materials, kFar), true), skin);
     if (r.keeper) {
         MeshData ball(static_cast<int>(materialNames.size()));
         addEllipsoid(ball[mt.ball], r.skel.joints[r.ball].rest, glm::vec3(kHeldBallRadius), r.ball, UvRect{}, 14, 9);

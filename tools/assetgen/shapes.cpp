@@ -55,11 +55,10 @@ void addRings(Primitive& p, const std::vector<std::vector<glm::vec3>>& pts,
 }
 
 void addLimb(Primitive& p, glm::vec3 a, glm::vec3 b, float ra, float rb, bool capA, bool capB, int joint,
-             UvRect uv, int segments) {
+             UvRect uv, int segments, int capRings) {
     const glm::vec3 d = glm::normalize(b - a);
     glm::vec3 e1, e2;
     basis(d, e1, e2);
-    const int capRings = 3;
     struct Ring {
         glm::vec3 c;
         float r, lift;  // lift: sine of the cap angle (along d)

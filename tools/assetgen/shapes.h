@@ -31,7 +31,7 @@ void addRings(Primitive& p, const std::vector<std::vector<glm::vec3>>& pts,
 // Tapered round limb from a to b; optional hemispheres close either end. The
 // seam (u = 0 and 1) lies behind the limb (model +z), u = 0.5 in front.
 void addLimb(Primitive& p, glm::vec3 a, glm::vec3 b, float ra, float rb, bool capA, bool capB, int joint,
-             UvRect uv, int segments = 12);
+             UvRect uv, int segments = 12, int capRings = 3);
 
 // Elliptical tube along +y through rings (y, half-width x, half-depth z, centre z).
 struct TubeRing {

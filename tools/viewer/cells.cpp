@@ -45,6 +45,7 @@ void setTexture(EngineApp& app, MeshInstance& m, int material, const std::string
 
 // A field player in the plain red kit, black shoes.
 void dressPlayer(EngineApp& app, MeshInstance& m) {
+    m.showNode("body_far", false);
     setTexture(app, m, 0, "skin0");
     setTexture(app, m, 1, "hair" + std::to_string(hairTextureIndex(3, 0)));
     setTexture(app, m, 2, "shirts2");
@@ -55,6 +56,7 @@ void dressPlayer(EngineApp& app, MeshInstance& m) {
 
 // A goalkeeper with the plain blue shorts and socks.
 void dressKeeper(EngineApp& app, MeshInstance& m, const std::string& clip) {
+    m.showNode("body_far", false);
     m.showNode("soccer_body", keeperHoldsBall(clip));
     const char* names[8] = {"hair0", "GKShirt", "pants3", "socks3", "GKShoes", "skin0", "GKGloves", "ball"};
     for (int i = 0; i < 8; ++i) setTexture(app, m, i, names[i]);
