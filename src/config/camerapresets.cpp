@@ -40,6 +40,7 @@ void forEachNumber(TCameraPresets& p, Visit visit) {
 }  // namespace
 
 void loadCameraPresets(const QLocale& locale) {
+    const TSettingsBatch batch;
     TCameraPresets p;
     p.reversedAngle = readSettingOrDefault(kReversedAngle, QStringLiteral("0")) != QLatin1String("0");
     std::int32_t selected = readIntSetting(kSelectedCamera, p.selectedCamera);
@@ -52,6 +53,7 @@ void loadCameraPresets(const QLocale& locale) {
 }
 
 void saveCameraPresets(const QLocale& locale) {
+    const TSettingsBatch batch;
     writeSetting(kReversedAngle, cameraPresets.reversedAngle ? QStringLiteral("1") : QStringLiteral("0"));
     writeSetting(kSelectedCamera, QString::number(cameraPresets.selectedCamera));
     TCameraPresets p = cameraPresets;

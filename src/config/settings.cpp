@@ -66,6 +66,7 @@ std::optional<TRgb> parseColor(const QString& text) {
 void loadSettings() {
     using namespace settingName;
     TSettings s;
+    const TSettingsBatch batch;
     writeSetting(versio, QString::fromLatin1(clientVersion));
 
     std::vector<QSize> modes = displayModes();

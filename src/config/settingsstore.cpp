@@ -10,6 +10,7 @@
 #include <charconv>
 #include <cmath>
 #include <limits>
+#include <memory>
 
 namespace kf {
 
@@ -70,13 +71,69 @@ QString valueText(const QVariant& value) {
     return value.toString();
 }
 
-void store(QSettings& s, const QString& path, TSettingsKey key, const QString& name, const QString& text) {
-    s.setValue(name, text);
+void finishWrite(QSettings& s, const QString& path, TSettingsKey key) {
     s.sync();
     if (key == TSettingsKey::Credentials) QFile::setPermissions(path, kOwnerOnly);
 }
 
+// The file of a key, opened and parsed; `settings` is null when the key
+// cannot be opened or its file cannot be parsed (a sync would overwrite it).
+struct OpenKey {
+    TSettingsKey key;
+    QString path;
+    std::unique_ptr<QSettings> settings;
+    bool dirty = false;
+
+    explicit OpenKey(TSettingsKey k) : key(k) {
+        std::optional<QString> p = openKey(k);
+        if (!p) return;
+        path = *p;
+        settings = std::make_unique<QSettings>(path, QSettings::IniFormat);
+        settings->allKeys();  // parses the file, so that a format error shows now
+        if (settings->status() != QSettings::NoError) settings.reset();
+    }
+    void write(const QString& name, const QString& text) {
+        settings->setValue(name, text);
+        dirty = true;
+    }
+    void finish() {
+        if (settings && dirty) finishWrite(*settings, path, key);
+        dirty = false;
+    }
+};
+
+OpenKey*& activeBatch() {
+    static OpenKey* batch = nullptr;
+    return batch;
+}
+
+// Runs `use` on the batch's open key when one lives for `key`, else on a key
+// opened for this one call and synced after it.
+template <typename Use>
+auto withKey(TSettingsKey key, Use use) {
+    OpenKey* batch = activeBatch();
+    if (batch && batch->key == key) return use(*batch);
+    OpenKey single(key);
+    auto result = use(single);
+    single.finish();
+    return result;
+}
+
 }  // namespace
+
+TSettingsBatch::TSettingsBatch(TSettingsKey key) {
+    if (activeBatch()) return;
+    activeBatch() = new OpenKey(key);
+    owner_ = true;
+}
+
+TSettingsBatch::~TSettingsBatch() {
+    if (!owner_) return;
+    OpenKey* batch = activeBatch();
+    activeBatch() = nullptr;
+    batch->finish();
+    delete batch;
+}
 
 void setConfigDir(const QString& dir) { overrideDir() = dir; }
 
@@ -92,24 +149,20 @@ QString configDir() {
 QString settingsFilePath(TSettingsKey key) { return configDir() + QLatin1Char('/') + fileName(key); }
 
 QString readSetting(const QString& name, const QString& defaultText, TSettingsKey key) {
-    std::optional<QString> path = openKey(key);
-    if (!path) return {};
-    QSettings s(*path, QSettings::IniFormat);
-    QString text = valueText(s.value(name));
-    // A file QSettings cannot read would be overwritten by the next sync.
-    if (s.status() != QSettings::NoError) return {};
-    if (!text.isEmpty()) return text;
-    store(s, *path, key, name, defaultText);
-    return defaultText;
+    return withKey(key, [&](OpenKey& k) -> QString {
+        if (!k.settings) return {};
+        QString text = valueText(k.settings->value(name));
+        if (!text.isEmpty()) return text;
+        k.write(name, defaultText);
+        return defaultText;
+    });
 }
 
 void writeSetting(const QString& name, const QString& text, TSettingsKey key) {
-    std::optional<QString> path = openKey(key);
-    if (!path) return;
-    QSettings s(*path, QSettings::IniFormat);
-    s.value(name);  // loads the file, so that a format error shows before anything is written
-    if (s.status() != QSettings::NoError) return;
-    store(s, *path, key, name, text);
+    withKey(key, [&](OpenKey& k) {
+        if (k.settings) k.write(name, text);
+        return 0;
+    });
 }
 
 QString readSettingOrDefault(const QString& name, const QString& defaultText, TSettingsKey key) {

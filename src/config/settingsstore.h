@@ -3,8 +3,9 @@
 // the saved credentials, the ban marker) is one INI file
 // (QSettings::IniFormat) in the configuration folder, every
 // value a text stored under its exact name ("resolution width" keeps its blank;
-// the file shows it percent-encoded). Every write is synced at once: the
-// launcher, a separate process, reads the same files.
+// the file shows it percent-encoded). Every write is synced at once, or at
+// the end of its batch (TSettingsBatch): the launcher, a separate process,
+// reads the same files.
 //
 // Configuration folder, first match wins: setConfigDir() (the programs'
 // "--config-dir" option), the environment variable KICKFIELD_CONFIG_DIR,
@@ -36,6 +37,21 @@ QString settingsFilePath(TSettingsKey key);
 QString readSetting(const QString& name, const QString& defaultText, TSettingsKey key = TSettingsKey::GameSettings);
 // Writes and syncs one value; does nothing when the key cannot be opened.
 void writeSetting(const QString& name, const QString& text, TSettingsKey key = TSettingsKey::GameSettings);
+
+// While a batch lives, the reads and writes of its key share one opened and
+// parsed file and are synced once, when the outermost batch ends (a batch
+// opened while another one lives does nothing). Loading or saving a whole
+// record is one batch, so the launcher sees it change at once.
+class TSettingsBatch {
+public:
+    explicit TSettingsBatch(TSettingsKey key = TSettingsKey::GameSettings);
+    ~TSettingsBatch();
+    TSettingsBatch(const TSettingsBatch&) = delete;
+    TSettingsBatch& operator=(const TSettingsBatch&) = delete;
+
+private:
+    bool owner_ = false;
+};
 
 // readSetting, but the empty text of an unopenable key gives `defaultText` too,
 // so that a broken store runs the game on its defaults.

@@ -78,6 +78,28 @@ TEST_F(SettingsStore, WritesReachTheFileAtOnce) {
     EXPECT_EQ(readSetting("skin", "KF"), "FromLauncher");
 }
 
+TEST_F(SettingsStore, BatchSharesOneFileAndSyncsAtItsEnd) {
+    {
+        const TSettingsBatch batch;
+        writeSetting("grass quality", "0");
+        EXPECT_EQ(readSetting("grass quality", "1"), "0") << "the batch reads its own writes";
+        EXPECT_EQ(readSetting("skin", "KF"), "KF");
+        {
+            const TSettingsBatch inner;
+            writeSetting("lightning", "0");
+        }
+        writeSetting("username", "bob", TSettingsKey::Credentials);
+        EXPECT_TRUE(rawFile("Kickfield.ini").contains("username=bob")) << "another key is written at once";
+        const auto during = rawFile("GameSettings.ini");
+        EXPECT_FALSE(during.contains("grass")) << "nothing reaches the file before the batch ends";
+        EXPECT_FALSE(during.contains("lightning")) << "an inner batch does not sync";
+    }
+    const auto after = rawFile("GameSettings.ini");
+    EXPECT_TRUE(after.contains("grass%20quality=0"));
+    EXPECT_TRUE(after.contains("skin=KF"));
+    EXPECT_TRUE(after.contains("lightning=0"));
+}
+
 TEST_F(SettingsStore, HandEditedListValueReadsAsItsText) {
     QDir().mkpath(dir);
     QFile f(path("GameSettings.ini"));
