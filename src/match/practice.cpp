@@ -208,8 +208,9 @@ void practiceStep() {
 
 void practiceKey(int key) {
     if (!ingamedata.practice) return;
-    if (key == 'R' || key == 'r') recallBall();
-    else if (key == 'C' || key == 'c') callCorner();
+    // Virtual-key codes: letters are upper case ('r' and 'c' are F3 and numpad 3).
+    if (key == 'R') recallBall();
+    else if (key == 'C') callCorner();
 }
 
 void beginPractice(int stage, std::string_view username) {

@@ -4,6 +4,7 @@
 #include "goalkeeper.h"
 #include "playeractions.h"
 #include "practice_fixture.h"
+#include "vkeys.h"
 
 using namespace kf;
 
@@ -176,6 +177,9 @@ TEST_F(Practice, RecallAndCornerKeys) {
     EXPECT_DOUBLE_EQ(w().ballPos.x, 3) << "keys do nothing outside practice";
 
     ingamedata.practice = true;
+    practiceKey(vkF3);       // same code as 'r'
+    practiceKey(0x63);       // numpad 3, same code as 'c'
+    EXPECT_DOUBLE_EQ(w().ballPos.x, 3) << "F3 and numpad 3 are not R and C";
     w().playerPos = {1, 2};
     w().keeperPickup[1] = 50;
     w().keeperAction[1] = kaHolding;
