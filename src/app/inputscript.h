@@ -38,7 +38,6 @@ public:
     explicit TInputScript(std::vector<TScriptEvent> events) : events_(std::move(events)) {}
     // Plays the events due at this frame; screenshots and quitting go through the callbacks.
     void play(TMyApp& app, long frame);
-    bool finished() const { return next_ >= events_.size(); }
 
     std::function<void(const std::string& file)> screenshot;
     std::function<void()> quit;

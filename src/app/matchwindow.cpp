@@ -79,8 +79,7 @@ void TMyApp::renderFrame() {
     camera_.eye = Vec3(float(v.eye[0]), float(v.eye[1]), float(v.eye[2]));
     camera_.target = Vec3(float(v.target[0]), float(v.target[1]), float(v.target[2]));
     camera_.up = Vec3(float(v.up[0]), float(v.up[1]), float(v.up[2]));
-    r.endScene();
-    present();
+    present();  // ends the scene
 }
 
 // --- entering and leaving ----------------------------------------------------

@@ -36,7 +36,6 @@ public:
     // side-by-side clients may ask for a plain window instead.
     void setWindowed(bool on) { windowed_ = on; }
 
-    long frameNumber() const { return frame_; }
     // The camera the next frame looks through (set at the end of a frame).
     const Camera& nextCamera() const { return camera_; }
     // The cursor in back-buffer pixels (the pick uses it).

@@ -192,8 +192,8 @@ void EngineApp::Impl::present() {
         grabbed = img.mirrored().convertToFormat(QImage::Format_RGB32);
         grabOnPresent = false;
     }
-    if (fbo && windowPixels() != QSize(bbWidth, bbHeight)) {
-        const QSize win = windowPixels();
+    const QSize win = windowPixels();
+    if (fbo && win != QSize(bbWidth, bbHeight)) {
         f->glBindFramebuffer(GL_READ_FRAMEBUFFER, fbo);
         f->glBindFramebuffer(GL_DRAW_FRAMEBUFFER, window->defaultFramebufferObject());
         f->glBlitFramebuffer(0, 0, bbWidth, bbHeight, 0, 0, win.width(), win.height(),
@@ -259,6 +259,7 @@ void EngineApp::initialise() {
     d.window->setFormat(fmt);
     d.window->setFlags(Qt::Window | Qt::FramelessWindowHint);
     d.window->resize(d.bbWidth, d.bbHeight);
+    if (!d.cursorVisible) d.window->setCursor(Qt::BlankCursor);
     d.initialised = true;
     onInitialise();
 }
@@ -341,7 +342,6 @@ void EngineApp::applyParameters() {
 
 int EngineApp::backBufferWidth() const { return impl_->bbWidth; }
 int EngineApp::backBufferHeight() const { return impl_->bbHeight; }
-bool EngineApp::fullScreen() const { return impl_->fullScreen; }
 
 void EngineApp::setMaxFps(double fps) { impl_->frameTimer.setMaxFps(fps); }
 void EngineApp::setUpdateRate(double hz) { impl_->updates.setRate(hz); }

@@ -71,7 +71,6 @@ public:
     void applyParameters();
     int backBufferWidth() const;
     int backBufferHeight() const;
-    bool fullScreen() const;
 
     // Timer.
     void setMaxFps(double fps);

@@ -48,6 +48,9 @@ uint32_t GpuMesh::vertexArray() const {
     GlFunctions* f = gl();
     const void* ctx = QOpenGLContext::currentContext();
     if (vao_ && vaoContext_ == ctx) return vao_;
+    // Put back what was bound: the renderer caches its bindings.
+    GLint previous = 0;
+    f->glGetIntegerv(GL_VERTEX_ARRAY_BINDING, &previous);
     f->glGenVertexArrays(1, &vao_);
     vaoContext_ = ctx;
     f->glBindVertexArray(vao_);
@@ -69,6 +72,7 @@ uint32_t GpuMesh::vertexArray() const {
     f->glEnableVertexAttribArray(4);
     f->glVertexAttribPointer(4, 4, GL_FLOAT, GL_FALSE, stride,
                              reinterpret_cast<void*>(offsetof(MeshVertex, weights)));
+    f->glBindVertexArray(GLuint(previous));
     return vao_;
 }
 

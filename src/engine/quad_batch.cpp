@@ -120,11 +120,9 @@ void QuadBatch::flush(GlStateCache& state) {
     state.bindVao(vao_);
     state.setCull(false);
     f->glBindBuffer(GL_ARRAY_BUFFER, vbo_);
-    // Orphan the buffer so the driver need not wait for the previous draw.
-    f->glBufferData(GL_ARRAY_BUFFER, GLsizeiptr(maxQuads * 4 * sizeof(QuadVertex)), nullptr,
+    // A fresh buffer of just this size: the driver need not wait for the previous draw.
+    f->glBufferData(GL_ARRAY_BUFFER, GLsizeiptr(verts_.size() * sizeof(QuadVertex)), verts_.data(),
                     GL_STREAM_DRAW);
-    f->glBufferSubData(GL_ARRAY_BUFFER, 0, GLsizeiptr(verts_.size() * sizeof(QuadVertex)),
-                       verts_.data());
     if (segments_.empty()) {
         drawRange(state, run_, matrices_[run_.space], 0, verts_.size());
     } else {

@@ -3,6 +3,7 @@
 #include <QOpenGLContext>
 
 #include <cmath>
+#include <optional>
 #include <glm/gtc/matrix_transform.hpp>
 #include <glm/gtc/type_ptr.hpp>
 
@@ -65,7 +66,6 @@ bool Renderer::init(std::string* error) {
     f->glCullFace(GL_BACK);
     f->glDepthFunc(GL_LEQUAL);
     f->glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
-    identityJoints_.assign(1, Mat4(1.0f));
     state_.invalidate();
     return true;
 }
@@ -136,21 +136,25 @@ void Renderer::submit() {
 }
 
 void Renderer::setCamera(const Camera& c) {
-    setProjection(c.projection());
-    setView(c.view());
+    projection_ = c.projection();
+    view_ = c.view();
+    viewProjectionChanged();
 }
 
 void Renderer::setView(const Mat4& m) {
     view_ = m;
-    frustum_ = Frustum(projection_ * view_);
-    batch_.setMatrix(state_, 1, projection_ * view_);
-    meshUniformsDirty_ = true;
+    viewProjectionChanged();
 }
 
 void Renderer::setProjection(const Mat4& m) {
     projection_ = m;
-    frustum_ = Frustum(projection_ * view_);
-    batch_.setMatrix(state_, 1, projection_ * view_);
+    viewProjectionChanged();
+}
+
+void Renderer::viewProjectionChanged() {
+    viewProj_ = projection_ * view_;
+    frustum_ = Frustum(viewProj_);
+    batch_.setMatrix(state_, 1, viewProj_);
     meshUniformsDirty_ = true;
 }
 
@@ -165,11 +169,6 @@ void Renderer::setDirectionalLight(const Vec3& dir, Rgba diffuse) {
     meshUniformsDirty_ = true;
 }
 
-void Renderer::disableDirectionalLight() {
-    lightDiffuse_ = Vec3(0);
-    meshUniformsDirty_ = true;
-}
-
 uint32_t Renderer::samplerObject(bool clamp) const {
     return samplers_[(sampler_ == Sampler::Point ? 2 : 0) + (clamp ? 1 : 0)];
 }
@@ -177,8 +176,7 @@ uint32_t Renderer::samplerObject(bool clamp) const {
 void Renderer::applyMeshUniforms() {
     GlFunctions* f = gl();
     if (meshUniformsDirty_) {
-        const Mat4 vp = projection_ * view_;
-        f->glUniformMatrix4fv(mesh_.viewProj, 1, GL_FALSE, glm::value_ptr(vp));
+        f->glUniformMatrix4fv(mesh_.viewProj, 1, GL_FALSE, glm::value_ptr(viewProj_));
         f->glUniform3fv(mesh_.ambient, 1, glm::value_ptr(ambient_));
         f->glUniform3fv(mesh_.lightDir, 1, glm::value_ptr(lightDir_));
         f->glUniform3fv(mesh_.lightDiffuse, 1, glm::value_ptr(lightDiffuse_));
@@ -198,9 +196,7 @@ void Renderer::drawMesh(const MeshInstance& inst) {
     GlFunctions* f = gl();
     state_.useProgram(mesh_.id);
     applyMeshUniforms();
-    const uint32_t vao = gpu->vertexArray();
-    state_.vao = ~0u;
-    state_.bindVao(vao);
+    state_.bindVao(gpu->vertexArray());
     state_.setDepthTest(depthTest_);
     state_.setDepthWrite(true);
     state_.setBlend(false);
@@ -210,14 +206,19 @@ void Renderer::drawMesh(const MeshInstance& inst) {
     const MeshData& data = inst.data();
     const std::vector<Mat4>& globals = inst.nodeGlobals();
     int lastSkin = -2;
+    // Skinned primitives all share the instance's world matrix: upload it once.
+    std::optional<Mat4> lastWorld;
     for (const MeshPrimitive& p : data.primitives) {
         if (p.indexCount == 0 || (p.node >= 0 && !inst.nodeVisible(p.node))) continue;
         const bool rigid = p.skin < 0;
         const Mat4 m = rigid && p.node >= 0 ? world_ * globals[p.node] : world_;
         if (rigid && inst.nodeCulling() && !frustum_.intersects(transformBox(p.bounds, m))) continue;
-        f->glUniformMatrix4fv(mesh_.world, 1, GL_FALSE, glm::value_ptr(m));
-        const glm::mat3 normalMat = glm::transpose(glm::inverse(glm::mat3(m)));
-        f->glUniformMatrix3fv(mesh_.normalMat, 1, GL_FALSE, glm::value_ptr(normalMat));
+        if (lastWorld != m) {
+            f->glUniformMatrix4fv(mesh_.world, 1, GL_FALSE, glm::value_ptr(m));
+            const glm::mat3 normalMat = glm::transpose(glm::inverse(glm::mat3(m)));
+            f->glUniformMatrix3fv(mesh_.normalMat, 1, GL_FALSE, glm::value_ptr(normalMat));
+            lastWorld = m;
+        }
         if (p.skin != lastSkin) {
             f->glUniform1i(mesh_.skinned, !rigid);
             if (!rigid) {
@@ -278,12 +279,6 @@ void Renderer::setVirtualScreen(float w, float h) {
     const Mat4 screen = glm::ortho(0.0f, vw, vh, 0.0f, -1.0f, 1.0f);
     batch_.setMatrix(state_, 0, screen);
     overlay_.setMatrix(state_, 0, screen);
-}
-
-Vec2f Renderer::virtualToPixel(float x, float y) const {
-    const float vw = virtualW_ > 0 ? virtualW_ : float(width_);
-    const float vh = virtualH_ > 0 ? virtualH_ : float(height_);
-    return Vec2f(x * width_ / vw, y * height_ / vh);
 }
 
 void Renderer::queue2D(uint32_t tex, bool opaque, const Rect& d, float u0, float v0, float u1,

@@ -75,7 +75,6 @@ public:
     void setAmbient(Rgba c);
     // dir is the way the light travels (world space).
     void setDirectionalLight(const Vec3& dir, Rgba diffuse);
-    void disableDirectionalLight();
     void setSampler(Sampler s) { sampler_ = s; }
     Sampler sampler() const { return sampler_; }
     // Upper limit of Sampler::Anisotropic: 8, or 1 (trilinear) on software
@@ -102,8 +101,6 @@ public:
     void setVirtualScreen(float w, float h);
     float virtualWidth() const { return virtualW_; }
     float virtualHeight() const { return virtualH_; }
-    // Back-buffer pixel of a virtual point, unrounded.
-    Vec2f virtualToPixel(float x, float y) const;
     // At the image's own size in virtual units.
     void drawSprite(TextureHandle t, float x, float y, Rgba colour = white);
     void drawSprite(TextureHandle t, const Rect& dst, Rgba colour = white);
@@ -120,6 +117,7 @@ public:
     int drawCalls() const { return drawCalls_ + int(batch_.drawCalls() + overlay_.drawCalls()); }
 
 private:
+    void viewProjectionChanged();
     void queue(uint32_t tex, bool opaque, bool depth, int space, const QuadVertex (&v)[4]);
     void queue2D(uint32_t tex, bool opaque, const Rect& dst, float u0, float v0, float u1, float v1,
                  Rgba c);
@@ -139,7 +137,7 @@ private:
 
     int width_ = 1, height_ = 1;
     float virtualW_ = 0, virtualH_ = 0;  // 0: follow the pixels
-    Mat4 view_{1.0f}, projection_{1.0f}, world_{1.0f};
+    Mat4 view_{1.0f}, projection_{1.0f}, viewProj_{1.0f}, world_{1.0f};
     Frustum frustum_;
     bool depthTest_ = true, cull_ = true, lighting_ = false;
     Vec3 ambient_{0}, lightDir_{0, 0, 1}, lightDiffuse_{0};
@@ -150,7 +148,6 @@ private:
     int lightingUniform_ = -1;
     std::vector<std::pair<const Glyph*, float>> placedGlyphs_;
     int drawCalls_ = 0;
-    std::vector<Mat4> identityJoints_;
 };
 
 }  // namespace kf

@@ -20,12 +20,6 @@ SoundManager::SoundManager(std::unique_ptr<SoundBackend> backend, Clock clock)
 
 SoundManager::~SoundManager() { stopAll(); }
 
-void SoundManager::setBackend(std::unique_ptr<SoundBackend> backend) {
-    stopAll();
-    sounds_.clear();
-    backend_ = std::move(backend);
-}
-
 bool SoundManager::load(const std::string& name, const std::string& file) {
     double seconds = 0;
     if (!backend_ || !wavDuration(file, &seconds)) return false;

@@ -37,7 +37,6 @@ public:
     explicit SoundManager(std::unique_ptr<SoundBackend> backend, Clock clock = {});
     ~SoundManager();
 
-    void setBackend(std::unique_ptr<SoundBackend> backend);
     // False when the file is missing, not a WAV file or refused by the backend.
     bool load(const std::string& name, const std::string& file);
     // Registers a clip whose length is known (for backends without files).

@@ -180,8 +180,4 @@ uint32_t TextureManager::glName(TextureHandle h, bool* opaque) {
     return s->glName;
 }
 
-void TextureManager::update(TextureHandle h, int x, int y, const Image& pixels) {
-    updateGlTexture(glName(h), x, y, pixels);
-}
-
 }  // namespace kf

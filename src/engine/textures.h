@@ -54,8 +54,6 @@ public:
     // For the renderer (GL thread): the GL name, 0 for released or empty
     // textures; uploads a texture that was made on another thread.
     uint32_t glName(TextureHandle h, bool* opaque = nullptr);
-    // Replaces the pixels of a rectangle of a live texture (glyph atlases).
-    void update(TextureHandle h, int x, int y, const Image& pixels);
 
 private:
     struct Slot {

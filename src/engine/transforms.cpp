@@ -59,12 +59,6 @@ bool Frustum::intersects(const Box& b) const {
     return true;
 }
 
-bool Frustum::contains(const Vec3& q) const {
-    for (const Vec4& p : planes_)
-        if (glm::dot(Vec3(p), q) + p.w < 0) return false;
-    return true;
-}
-
 Mat4 lookAtLH(const Vec3& eye, const Vec3& target, const Vec3& up) {
     return glm::lookAtLH(eye, target, up);
 }

@@ -39,7 +39,6 @@ public:
     explicit Frustum(const Mat4& viewProjection);
     // True when the box touches or lies inside the frustum (conservative).
     bool intersects(const Box& b) const;
-    bool contains(const Vec3& p) const;
 
 private:
     Vec4 planes_[6]{};

@@ -37,17 +37,12 @@ MeshManager& meshes() { return *assetManagers.meshes; }
 
 // Decodes the file here (any thread); a missing file leaves the texture empty.
 TextureHandle loadTexture(const std::string& name, const std::string& relative) {
-    Image img;
-    img.load(dataPath(relative));
-    return textures().create(name, img);
+    return textures().load(name, dataPath(relative));
 }
 
 // Parses the model here and registers it; nullptr when it cannot be read.
 std::unique_ptr<MeshInstance> loadModel(const std::string& name) {
-    MeshData data;
-    std::string error;
-    if (!parseGltfFile(dataPath("data/models/" + name + ".glb"), &data, &error)) return nullptr;
-    if (!meshes().add(name, std::move(data))) return nullptr;
+    if (!meshes().load(name, dataPath("data/models/" + name + ".glb"))) return nullptr;
     auto instance = meshes().createInstance(name);
     if (instance) instance->setNodeCulling(false);
     return instance;
