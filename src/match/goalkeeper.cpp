@@ -24,7 +24,6 @@ constexpr int kForecastFrameLimit = 20000;
 
 bool diving(int k) { return W().keeperDiveFrames[k] > 0; }
 bool anyoneDiving() { return diving(1) || diving(2); }
-bool anyoneHolding() { return W().keeperPickup[1] != 0 || W().keeperPickup[2] != 0; }
 double ballToKeeper(int k) { return distance(W().ballPos, W().keeperPos[k]); }
 bool beyondGoalLine(const TVec2& p) { return p.y < pitch.goalLineNeg || p.y > pitch.goalLinePos; }
 // Keeper 1 defends the goal at -y (balls travelling with a direction >= 180).
@@ -258,7 +257,7 @@ void takePosition(int k) {
 
 void positioning() {
     const TPracticeWorld& w = W();
-    if (w.keeperRunning != 0 || w.ballResetFrames != 0 || anyoneDiving() || anyoneHolding()) return;
+    if (w.keeperRunning != 0 || w.ballResetFrames != 0 || anyoneDiving() || keeperHoldsBall()) return;
     for (int k = 1; k <= 2; ++k) {
         if (looseBallInBox(k) || ballNearGoalMouth(k)) {
             runKeeperTowards(k, w.ballPos);
@@ -285,7 +284,7 @@ void pickUp(int k) {
 void pickUpAndHold() {
     TPracticeWorld& w = W();
     if (w.ballResetFrames > 0 || anyoneDiving()) return;
-    if (!anyoneHolding() && w.ballHeight < pitch.crossbarHeight) {
+    if (!keeperHoldsBall() && w.ballHeight < pitch.crossbarHeight) {
         for (int k = 1; k <= 2; ++k) {
             if (w.keeperCooldown[k] <= 0 && ballToKeeper(k) < 0.08) {
                 pickUp(k);
@@ -300,6 +299,8 @@ void pickUpAndHold() {
 }
 
 }  // namespace
+
+bool keeperHoldsBall() { return W().keeperPickup[1] != 0 || W().keeperPickup[2] != 0; }
 
 void forecastShot() {
     const TPracticeWorld& w = W();

@@ -40,6 +40,8 @@ extern TShotForecast shotForecast;
 
 void forecastShot();
 void keeperStep();
+// Either goalkeeper has the ball in his hands.
+bool keeperHoldsBall();
 // Called right after a lofted kick or a ground pass.
 void keeperShotReaction();
 

@@ -55,7 +55,6 @@ constexpr double kCooldownReach = 0.06;   // a touch this close blocks the next 
 double ballDistance() { return distance(W().playerPos, W().ballPos); }
 double targetDistance() { return distance(W().playerPos, W().target); }
 bool ballWithin(double reach) { return ballDistance() < reach; }
-bool keeperHoldsBall() { return W().keeperPickup[1] != 0 || W().keeperPickup[2] != 0; }
 bool sliding() { return W().slideFrames > 0; }
 bool jumping() { return W().jumpFrames > 0; }
 

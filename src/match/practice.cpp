@@ -18,8 +18,6 @@ namespace {
 
 TPracticeWorld& W() { return practiceWorld; }
 
-bool ballAtRest() { return W().ballSpeed <= 0 && W().ballClimb == 0; }
-
 void returnBallToPlayer() { W().ballPos = W().playerPos; }
 
 void nextTarget() {
@@ -155,6 +153,8 @@ void callCorner() {
 }
 
 }  // namespace
+
+bool ballAtRest() { return W().ballSpeed <= 0 && W().ballClimb == 0; }
 
 TVec2 tutorialTarget(int stageTarget) {
     switch (stageTarget) {

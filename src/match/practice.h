@@ -15,6 +15,9 @@ constexpr int kLastTutorialStage = 7;
 // Target area of the tutorial step for stageTarget 1..4; (0, 0) otherwise.
 TVec2 tutorialTarget(int stageTarget);
 
+// No horizontal and no vertical speed.
+bool ballAtRest();
+
 // Prepares the world for a stage; a stage outside 0..7 is ignored.
 void setStage(int stage);
 

@@ -86,8 +86,7 @@ void renderPlayer(int t, int s) {
     const TVec2 p = ingamedata.playerPos(t, s);
     const Mat4 world = worldMatrix(float(bodyScale(ingamedata.playerBody(t, s))), kHalfPi,
                                    float(figureAngle(ingamedata.playerDir(t, s))), Vec3(float(p.x), float(p.y), 0));
-    gfx().setWorld(world);
-    if (!gfx().frustum().intersects(transformBox(m.boundingBox(), world))) return;
+    if (!placeInView(m, world)) return;
     chooseBody(m, world);
     dressPlayer(m, t, s);
     const double frame = playerAnimFrame(t, s);
@@ -103,8 +102,7 @@ void renderKeeper(int k) {
     gfx().setDepthTest(true);
     const TVec2 p = ingamedata.keeperPos[k];
     const Mat4 world = worldMatrix(0.00115f, kHalfPi, float(keeperAngle(k)), Vec3(float(p.x), float(p.y), 0));
-    gfx().setWorld(world);
-    if (!gfx().frustum().intersects(transformBox(m.boundingBox(), world))) return;
+    if (!placeInView(m, world)) return;
     chooseBody(m, world);
     m.showNode("soccer_body", ingamedata.keeperWithBall == k);
     // With kick-off team 1 each keeper wears his own team's shorts and socks, else the other's.

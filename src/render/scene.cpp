@@ -45,10 +45,13 @@ void randomizeAdboards() {
     for (std::size_t i = 1; i < adboardChoice.size(); ++i) adboardChoice[i] = static_cast<std::uint8_t>(randomInt(4) + 1);
 }
 
-void drawCulled(MeshInstance& instance, const Mat4& world) {
+bool placeInView(const MeshInstance& instance, const Mat4& world) {
     gfx().setWorld(world);
-    if (!gfx().frustum().intersects(transformBox(instance.boundingBox(), world))) return;
-    gfx().drawMesh(instance);
+    return gfx().frustum().intersects(transformBox(instance.boundingBox(), world));
+}
+
+void drawCulled(MeshInstance& instance, const Mat4& world) {
+    if (placeInView(instance, world)) gfx().drawMesh(instance);
 }
 
 void groundQuad(std::string_view tex, double x1, double y1, double x2, double y2, double z) {
@@ -57,16 +60,17 @@ void groundQuad(std::string_view tex, double x1, double y1, double x2, double y2
     quadFromCorners(tex, c);
 }
 
+std::optional<TVec2> pitchPointOnRay(const Ray& ray) {
+    if (!gameModels.field) return std::nullopt;
+    const Mat4 world = worldMatrix(Vec3(0.2f, 0.01f, 0.2f), kHalfPi, 0, Vec3(0, 0, -0.01f));
+    float d = 0;
+    if (!gameModels.field->intersectRay(world, ray, &d)) return std::nullopt;
+    const Vec3 hit = ray.origin + d * ray.dir;
+    return TVec2{hit.x, hit.y};
+}
+
 void pickPitchPoint(float px, float py) {
-    if (gameModels.field) {
-        const Mat4 world = worldMatrix(Vec3(0.2f, 0.01f, 0.2f), kHalfPi, 0, Vec3(0, 0, -0.01f));
-        const Ray ray = gfx().pickRay(px, py);
-        float d = 0;
-        if (gameModels.field->intersectRay(world, ray, &d)) {
-            const Vec3 hit = ray.origin + d * ray.dir;
-            ingamedata.mouseTarget = {hit.x, hit.y};
-        }
-    }
+    if (const std::optional<TVec2> p = pitchPointOnRay(gfx().pickRay(px, py))) ingamedata.mouseTarget = *p;
     gfx().setWorld(Mat4(1.0f));
 }
 

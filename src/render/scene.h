@@ -5,9 +5,11 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string_view>
 
 #include "transforms.h"
+#include "vec2.h"
 
 namespace kf {
 
@@ -18,11 +20,15 @@ class MeshInstance;
 extern std::array<std::uint8_t, 23> adboardChoice;  // index 0 unused
 void randomizeAdboards();
 
+// Sets the world transform; true when the instance's box under it meets the view frustum.
+bool placeInView(const MeshInstance& instance, const Mat4& world);
 // Draws the instance when its transformed box meets the view frustum.
 void drawCulled(MeshInstance& instance, const Mat4& world);
 // A white quad at height z over [x1, x2] x [y1, y2], when it meets the frustum.
 void groundQuad(std::string_view tex, double x1, double y1, double x2, double y2, double z);
 
+// The pitch point where a world-space ray meets the pick surface, if it does.
+std::optional<TVec2> pitchPointOnRay(const Ray& ray);
 // Sets mouseTarget from the cursor (back-buffer pixels) when the ray meets the
 // pick surface; leaves it otherwise. Then the world transform is the identity.
 void pickPitchPoint(float pixelX, float pixelY);

@@ -25,6 +25,7 @@
 #include "practice.h"
 #include "practiceworld.h"
 #include "random.h"
+#include "scene.h"
 #include "settings.h"
 #include "settingsstore.h"
 #include "controls.h"
@@ -54,9 +55,8 @@ struct TSnapshot {
     }
 };
 
-// A kick to try: the cursor on `aim`, the button held for `hold` frames.
+// A kick to try: the button held for `hold` frames.
 struct TKick {
-    TVec2 aim;
     int hold = 0;
     bool lofted = true;
 };
@@ -158,19 +158,13 @@ protected:
         return done();
     }
 
-    static bool ballAtRest() { return practiceWorld.ballSpeed <= 0 && practiceWorld.ballClimb == 0; }
-
     // The pitch point the next frame's pick will give for the cursor as it is
     // now, found the way the pick finds it (same surface, same camera).
     TVec2 predictedTarget() const {
         const Camera& c = app->nextCamera();
         const Ray r = rayFromScreen(app->cursorX(), app->cursorY(), float(app->backBufferWidth()),
                                     float(app->backBufferHeight()), c.view(), c.projection());
-        const Mat4 world = worldMatrix(Vec3(0.2f, 0.01f, 0.2f), 1.5707964f, 0, Vec3(0, 0, -0.01f));
-        float d = 0;
-        if (!gameModels.field || !gameModels.field->intersectRay(world, r, &d)) return ingamedata.mouseTarget;
-        const Vec3 hit = r.origin + d * r.dir;
-        return {hit.x, hit.y};
+        return pitchPointOnRay(r).value_or(ingamedata.mouseTarget);
     }
 
     // Waits with the cursor on the player until the ball lies still at his feet.
@@ -194,7 +188,7 @@ protected:
             pointAt(aim);
             const TVec2 target = predictedTarget();
             for (int hold = 1; hold <= (lofted ? 38 : 1); ++hold) {
-                if (!tryKick({aim, hold, lofted}, target, frames, success, 7)) continue;
+                if (!tryKick({hold, lofted}, target, frames, success, 7)) continue;
                 seedRandom(7);
                 const MouseButton b = lofted ? MouseButton::Left : MouseButton::Right;
                 // The cursor stays on the aim while the camera moves, as it did
@@ -216,8 +210,8 @@ protected:
 
     void clickButton(double x) {
         pointAtScreen(x + clickSizes.buttonW / 2, kButtonY + clickSizes.buttonH / 2);
-        app->onMouseButton(MouseButton::Left, true, app->cursorX(), app->cursorY());
-        app->onMouseButton(MouseButton::Left, false, app->cursorX(), app->cursorY());
+        press(MouseButton::Left);
+        release(MouseButton::Left);
         frame();
     }
 

@@ -198,7 +198,9 @@ TEST_F(PlayerActions, NearTargetDeceleratesAndNeverExceedsArrivalCap) {
         updateTargetBearing();
         runPlayer();
         EXPECT_LE(w().playerSpeed, 0.004);
-        if (before > 0) EXPECT_NEAR(w().playerSpeed, std::max(0.0, before - 0.0015), 1e-12);
+        if (before > 0) {
+            EXPECT_NEAR(w().playerSpeed, std::max(0.0, before - 0.0015), 1e-12);
+        }
     }
 }
 
