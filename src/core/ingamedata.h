@@ -104,6 +104,8 @@ void resetIngamedata();
 
 // True when the slot holds a player (every per-player loop skips empty names).
 inline bool slotUsed(int team, int slot) { return !ingamedata.playerName(team, slot).empty(); }
+// Each team's slots 1 .. rosterSlots() take part: teamSize, at most kSlots.
+inline int rosterSlots() { return ingamedata.teamSize > kSlots ? kSlots : ingamedata.teamSize; }
 
 struct TSlot {
     int team = 0;

@@ -74,7 +74,7 @@ void renderPlayers() {
     if (practiceWorld.stageDone) return;
     renderKeeper(1);
     renderKeeper(2);
-    const int n = ingamedata.teamSize > kSlots ? kSlots : ingamedata.teamSize;
+    const int n = rosterSlots();
     for (int t = 1; t <= 2; ++t)
         for (int s = 1; s <= n; ++s) renderPlayer(t, s);
 }

@@ -48,8 +48,6 @@ std::string numberText(double v) {
 
 bool cameraPresetSelected(int p) { return p >= 1 && p <= kCameraPresets; }
 
-int playerCount() { return std::clamp<int>(ingamedata.teamSize, 0, kSlots); }
-
 // --- radar ---------------------------------------------------------------
 
 TRGB radarTeamColour(int team) {
@@ -65,7 +63,7 @@ void radarDot(const TVec2& pitchPoint, const TRGB& fill, const TRGB& ring) {
 
 void radarPlayers() {
     for (int team = 1; team <= kTeams; ++team)
-        for (int slot = 1; slot <= playerCount(); ++slot) {
+        for (int slot = 1; slot <= rosterSlots(); ++slot) {
             if (!slotUsed(team, slot)) continue;
             const bool own = ingamedata.playerName(team, slot) == ownData.username;
             radarDot(ingamedata.playerPos(team, slot), radarTeamColour(team), own ? kYellow : kBlack);

@@ -53,7 +53,7 @@ TVec2 radarPoint(const TVec2& p, int camera, bool reversed) {
 
 std::vector<int> rosterRows(int team) {
     std::vector<int> rows;
-    const int n = ingamedata.teamSize > kSlots ? kSlots : ingamedata.teamSize;
+    const int n = rosterSlots();
     for (int slot = 1; slot <= n; ++slot)
         if (slotUsed(team, slot)) rows.push_back(slot);
     return rows;

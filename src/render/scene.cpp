@@ -125,7 +125,7 @@ void renderShadows() {
     gfx().setSampler(Sampler::Anisotropic);
     if (practiceWorld.stage == 0)
         for (int k = 1; k <= 2; ++k) shadowQuad("shadow", ingamedata.keeperPos[k].x, ingamedata.keeperPos[k].y, 0.3, 0.003);
-    const int n = ingamedata.teamSize > kSlots ? kSlots : ingamedata.teamSize;
+    const int n = rosterSlots();
     for (int t = 1; t <= 2; ++t)
         for (int s = 1; s <= n; ++s)
             if (slotUsed(t, s)) shadowQuad("shadow", ingamedata.playerPos(t, s).x, ingamedata.playerPos(t, s).y, 0.3, 0.003);

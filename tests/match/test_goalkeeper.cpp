@@ -210,7 +210,9 @@ TEST_F(Goalkeeper, ShotReactionSendsKeeperToTheCrossing) {
             EXPECT_NEAR(w().keeperRunTo.x, r.from.x, 1e-9) << r.name;
             EXPECT_DOUBLE_EQ(w().keeperRunTo.y, gp() - 0.01) << r.name;
         }
-        if (r.running == 1) EXPECT_DOUBLE_EQ(w().keeperRunTo.y, gn() + 0.01) << r.name;
+        if (r.running == 1) {
+            EXPECT_DOUBLE_EQ(w().keeperRunTo.y, gn() + 0.01) << r.name;
+        }
     }
 }
 
