@@ -50,7 +50,7 @@ QString programDir() {
 QString lobbyColorName(int n) { return QStringLiteral("lobbyColor%1").arg(n); }
 QString ingameColorName(int n) { return QStringLiteral("ingameColor%1").arg(n); }
 
-QString colorText(const TRgb& c) { return QStringLiteral("%1,%2,%3").arg(c.red).arg(c.green).arg(c.blue); }
+QString colorText(const TRgb& c) { return QStringLiteral("%1,%2,%3").arg(c.r).arg(c.g).arg(c.b); }
 
 std::optional<TRgb> parseColor(const QString& text) {
     QStringList parts = text.split(QLatin1Char(','));

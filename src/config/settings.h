@@ -13,6 +13,8 @@
 #include <optional>
 #include <vector>
 
+#include "rgb.h"
+
 namespace kf {
 
 // Arrays numbered 1 .. N the way the stored names count them ("lobbyColor1").
@@ -24,12 +26,7 @@ struct OneBased {
     const T& operator[](int n) const { assert(n >= 1 && n <= N); return v[static_cast<std::size_t>(n - 1)]; }
 };
 
-struct TRgb {
-    std::uint8_t red = 0;
-    std::uint8_t green = 0;
-    std::uint8_t blue = 0;
-    friend bool operator==(const TRgb&, const TRgb&) = default;
-};
+using TRgb = TRGB;
 
 struct TSettings {
     std::int32_t resolutionWidth = 0;

@@ -10,16 +10,12 @@
 
 #include "indexed.h"
 #include "kfstring.h"
+#include "rgb.h"
 #include "vec2.h"
 
 namespace kf {
 
 constexpr int kAnimKinds = 51;
-
-struct TRGB {
-    std::uint8_t r = 0, g = 0, b = 0;
-    friend bool operator==(const TRGB&, const TRGB&) = default;
-};
 
 // Indices of the six counters of the match-end statistics.
 enum TMatchStat { statShotsTotal, statShotsOnGoal, statOffsides, statThrowIns, statGoalKicks, statCornerKicks };

@@ -39,8 +39,6 @@ constexpr double kTutorialCircleZ = 0.002;
 constexpr TRGB kPlainTeam1{255, 0, 0};
 constexpr TRGB kPlainTeam2{0, 0, 255};
 
-TRGB toRgb(const TRgb& c) { return {c.red, c.green, c.blue}; }
-
 // The general floating-point format with the system's decimal separator.
 std::string numberText(double v) {
     return utf8ToCp1252(QLocale::system().toString(v, 'g', 6).toStdString());
@@ -91,7 +89,7 @@ void radarBall() {
 // A history line of a kind without an in-game colour (never sent by the
 // client) is still shown, in white.
 TRGB chatColour(int kind) {
-    return kind >= 1 && kind <= settings.ingameColors.size() ? toRgb(settings.ingameColors[kind]) : kWhite;
+    return kind >= 1 && kind <= settings.ingameColors.size() ? settings.ingameColors[kind] : kWhite;
 }
 
 void chatInputBox(std::string_view box, double y, const std::string& typed, bool withCursor) {
