@@ -9,13 +9,13 @@ Mat4 NodeTRS::matrix() const {
     return glm::translate(Mat4(1.0f), t) * glm::mat4_cast(r) * glm::scale(Mat4(1.0f), s);
 }
 
-int MeshData::findNode(const std::string& name) const {
+int MeshData::findNode(std::string_view name) const {
     for (size_t i = 0; i < nodes.size(); ++i)
         if (nodes[i].name == name) return int(i);
     return -1;
 }
 
-int MeshData::findAnimation(const std::string& name) const {
+int MeshData::findAnimation(std::string_view name) const {
     for (size_t i = 0; i < animations.size(); ++i)
         if (animations[i].name == name) return int(i);
     return -1;

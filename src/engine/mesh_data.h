@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include <glm/gtc/quaternion.hpp>
@@ -91,8 +92,8 @@ struct MeshData {
     std::vector<Mat4> restGlobals;
     Box bounds;                  // model space, rest pose
 
-    int findNode(const std::string& name) const;
-    int findAnimation(const std::string& name) const;
+    int findNode(std::string_view name) const;
+    int findAnimation(std::string_view name) const;
     // Appends a primitive from its own vertices and indices (0-based).
     void addPrimitive(const std::vector<MeshVertex>& verts, const std::vector<uint32_t>& idx,
                       int material, int node, int skin = -1);

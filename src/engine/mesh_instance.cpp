@@ -9,7 +9,7 @@ MeshInstance::MeshInstance(std::shared_ptr<const MeshData> data,
     : data_(std::move(data)), gpu_(std::move(gpu)), hidden_(data_->nodes.size(), 0),
       textures_(data_->materials.size()), joints_(data_->skins.size()) {}
 
-bool MeshInstance::setAnimation(const std::string& name, float frame) {
+bool MeshInstance::setAnimation(std::string_view name, float frame) {
     const int index = data_->findAnimation(name);
     return index >= 0 && setAnimation(index, frame);
 }
@@ -22,7 +22,7 @@ bool MeshInstance::setAnimation(int index, float frame) {
     return true;
 }
 
-bool MeshInstance::showNode(const std::string& name, bool visible) {
+bool MeshInstance::showNode(std::string_view name, bool visible) {
     const int node = data_->findNode(name);
     if (node < 0) return false;
     hidden_[node] = visible ? 0 : 1;

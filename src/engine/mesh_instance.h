@@ -23,15 +23,15 @@ public:
     const MeshData& data() const { return *data_; }
     const GpuMesh* gpu() const { return gpu_.get(); }
 
-    int findAnimation(const std::string& name) const { return data_->findAnimation(name); }
+    int findAnimation(std::string_view name) const { return data_->findAnimation(name); }
     // False (pose unchanged) when there is no such animation.
-    bool setAnimation(const std::string& name, float frame);
+    bool setAnimation(std::string_view name, float frame);
     bool setAnimation(int index, float frame);
     int animation() const { return anim_; }
     float frame() const { return frame_; }
 
     // Hides or shows a node with everything below it; false when unknown.
-    bool showNode(const std::string& name, bool visible);
+    bool showNode(std::string_view name, bool visible);
     // False when the node or one of its ancestors is hidden.
     bool nodeVisible(int node) const;
 

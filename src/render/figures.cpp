@@ -90,7 +90,7 @@ void renderPlayer(int t, int s) {
     chooseBody(m, world);
     dressPlayer(m, t, s);
     const double frame = playerAnimFrame(t, s);
-    m.setAnimation(std::string(playerAnimName(t, s)), float(frame));
+    m.setAnimation(playerAnimName(t, s), float(frame));
     gfx().setSampler(Sampler::Anisotropic);
     gfx().drawMesh(m);
     drawLabel(t, s);
@@ -117,7 +117,7 @@ void renderKeeper(int k) {
     m.setMaterialTexture(6, texture("GKGloves"));
     m.setMaterialTexture(7, texture("ball"));
     const double frame = keeperAnimFrame(k);
-    m.setAnimation(std::string(keeperAnimName(k)), float(frame));
+    m.setAnimation(keeperAnimName(k), float(frame));
     gfx().setSampler(Sampler::Anisotropic);
     gfx().drawMesh(m);
 }

@@ -166,8 +166,10 @@ void renderAdboards() {
     modelStates();
     MeshInstance& board = *gameModels.adboard;
     const int size = pitch.pitchSize;
-    auto draw = [&board](int entry, float rotZ, float x, float y) {
-        board.setMaterialTexture(0, texture("adboardTex" + std::to_string(adboardChoice[entry] ? adboardChoice[entry] : 1)));
+    const TextureHandle boardTextures[5] = {texture("adboardTex1"), texture("adboardTex1"), texture("adboardTex2"),
+                                            texture("adboardTex3"), texture("adboardTex4")};
+    auto draw = [&](int entry, float rotZ, float x, float y) {
+        board.setMaterialTexture(0, boardTextures[adboardChoice[entry] <= 4 ? adboardChoice[entry] : 1]);
         drawCulled(board, worldMatrix(0.02f, kHalfPi, rotZ, Vec3(x, y, 0)));
     };
     for (double y : {pitch.goalLinePos + 0.48, pitch.goalLineNeg - 0.48})
